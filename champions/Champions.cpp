@@ -1,0 +1,60 @@
+// The champions list: a new best time per grid size asks for the name and is kept in the
+// per-user store; the menu shows the whole list.
+
+#include "champions/ChampionsText.h"
+#include "errors/Procedure.h"
+#include "lang/StringTable.h"
+#include "shell/ProgramInfo.h"
+#include "shell/UserStore.h"
+#include "shell/frmMirvel.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+const QString Highscore = QStringLiteral("Highscore");
+} // namespace
+
+void frmMirvel::WriteHighScore() {
+    Procedure p("frmMirvel", "WriteHighScore");
+    const QString app = ProgramInfo::title();
+    const QString key = QString::number(GridSize);
+    const rt::Long seconds = GameSeconds;
+    double stored = 0;
+    QString name;
+    p.run({
+        // A time edited into something that is no number fails here, before anything is written.
+        [&] { stored = rt::CDbl(GetSetting(app, Highscore, key, QStringLiteral("9999"))); },
+        [&] {
+            if (!isNewRecord(seconds, stored))
+                p.leave();
+        },
+        [&] { SaveSetting(app, Highscore, key, QString::number(seconds)); },
+        [&] {
+            bool ok = false;
+            const QString entered = QInputDialog::getText(this, text(128), text(126),
+                                                          QLineEdit::Normal, QString(), &ok);
+            name = championName(ok ? entered : QString());
+        },
+        [&] { SaveSetting(app, Highscore, QStringLiteral("Name") + key, name); },
+    });
+}
+
+void frmMirvel::mnuHighScore_Click() {
+    Procedure p("frmMirvel", "mnuHighScore_Click");
+    QString list;
+    p.run({
+        [&] {
+            const QString app = ProgramInfo::title();
+            list = championsListText(text(147), text(145), text(144),
+                                     [&](const QString& key, const QString& fallback) {
+                                         return GetSetting(app, Highscore, key, fallback);
+                                     });
+        },
+        [&] {
+            QMessageBox box(QMessageBox::NoIcon, text(127), list, QMessageBox::Ok, this);
+            box.setObjectName(QStringLiteral("ChampionsList"));
+            box.exec();
+        },
+    });
+}

@@ -1,0 +1,63 @@
+// A fresh board: the whole picture of the current grid size in solved order, clock stopped.
+
+#include "errors/Procedure.h"
+#include "render/BoardGeometry.h"
+#include "render/ImageControl.h"
+#include "shell/frmMirvel.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+void frmMirvel::NewGame() {
+    Procedure p("frmMirvel", "NewGame");
+    BoardGeometry g;
+    const rt::Integer N = GridSize;
+    p.run({
+        [&] {
+            // During start-up the size menu calls this before the first layout, which places
+            // the tiles itself.
+            if (!m_newGameCalled) {
+                m_newGameCalled = true;
+                p.leave();
+            }
+        },
+        [&] {
+            g.S = boardSide(clientHeight());
+            g.M = boardLeft(clientWidth(), g.S);
+        },
+        [&] {
+            GameSeconds = 0;
+            Timer1->stop();
+        },
+        [&] { IsSolved = rt::True; },
+        [&] {
+            PicClip1.setRows(N);
+            PicClip1.setCols(N);
+        },
+        [&] { g.T = tileSide(g.S, N); },
+        [&] {
+            for (int i = 0; i < 64; ++i)
+                imgPuzz(i)->hide();
+        },
+        [&] {
+            for (rt::Integer i = 0; i < rt::mul(N, N); ++i) {
+                imgPuzz(i)->setTag(QString::number(i + 1));
+                imgPuzz(i)->setPicture(PicClip1.GraphicCell(i));
+            }
+        },
+        [&] {
+            for (rt::Integer r = 0; r < N; ++r) {
+                for (rt::Integer c = 0; c < N; ++c) {
+                    ImageControl* tile = imgPuzz(r * N + c);
+                    tile->setHeight(g.T);
+                    tile->setWidth(g.T);
+                    tile->setLeft(tileLeft(g, N, c));
+                    tile->setTop(tileTop(g, N, r));
+                    tile->show();
+                }
+            }
+        },
+        [&] { EmptyCell = rt::checked(N * N - 1LL); },
+        [&] { PicBut(0)->setEnabled(true); },
+    });
+}

@@ -1,0 +1,68 @@
+#include "render/Decoration.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(128, 0, 0));
+    setPalette(pal);
+}
+
+void ClientArea::paintBackground(const QPixmap& texture, QSize extent) {
+    m_texture = texture;
+    m_extent = extent;
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent* event) {
+    if (m_texture.isNull())
+        return;
+    QPainter p(this);
+    const QRect covered = QRect(QPoint(0, 0), m_extent).intersected(event->rect());
+    p.drawTiledPixmap(covered, m_texture, covered.topLeft());
+}
+
+ShapeControl::ShapeControl(QColor borderColor, int borderWidth, QWidget* parent)
+    : QWidget(parent), m_color(borderColor), m_width(borderWidth) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeControl::setShapeGeometry(const QRectF& shape) {
+    m_shape = shape;
+    // Half the border lies outside the outline: the widget takes that room too.
+    const double half = m_width / 2.0;
+    setGeometry(shape.adjusted(-half, -half, half, half).toAlignedRect());
+    update();
+}
+
+void ShapeControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QPen pen(m_color, m_width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(m_shape.translated(-pos()));
+}
+
+LineControl::LineControl(QColor color, int width, QWidget* parent)
+    : QWidget(parent), m_color(color), m_width(width) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::setLine(QPointF from, QPointF to) {
+    m_from = from;
+    m_to = to;
+    const double half = m_width / 2.0;
+    setGeometry(QRectF(from, to).normalized().adjusted(-half, -half, half, half).toAlignedRect());
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QPen pen(m_color, m_width);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(m_from - pos(), m_to - pos());
+}

@@ -1,0 +1,50 @@
+#include "render/ImageControl.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void ImageControl::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    update();
+}
+
+void ImageControl::setLeft(double left) {
+    m_geometry.moveLeft(left);
+    place();
+}
+void ImageControl::setTop(double top) {
+    m_geometry.moveTop(top);
+    place();
+}
+void ImageControl::setWidth(double width) {
+    m_geometry.setWidth(width);
+    place();
+}
+void ImageControl::setHeight(double height) {
+    m_geometry.setHeight(height);
+    place();
+}
+
+void ImageControl::place() {
+    // Edges are rounded, not origin and size, so that neighbouring tiles meet without gaps.
+    const int left = qRound(m_geometry.left());
+    const int top = qRound(m_geometry.top());
+    setGeometry(left, top, qRound(m_geometry.right()) - left, qRound(m_geometry.bottom()) - top);
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), m_picture);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+    emit mouseDown(event->button(), event->modifiers(), event->position());
+    event->accept();
+}

@@ -1,0 +1,42 @@
+#pragma once
+// An image control: a picture stretched to the control's size, a tag text, a position and size
+// held as real numbers (the layout formulas produce fractions; the widget is placed on the
+// nearest pixel), visibility, and a mouse-down event.
+
+#include <QPixmap>
+#include <QRectF>
+#include <QWidget>
+
+class ImageControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    const QString& Tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+    const QPixmap& Picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+
+    double Left() const { return m_geometry.left(); }
+    double Top() const { return m_geometry.top(); }
+    double Width() const { return m_geometry.width(); }
+    double Height() const { return m_geometry.height(); }
+    void setLeft(double left);
+    void setTop(double top);
+    void setWidth(double width);
+    void setHeight(double height);
+
+signals:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void place();
+
+    QString m_tag;
+    QPixmap m_picture;
+    QRectF m_geometry;
+};

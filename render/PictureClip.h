@@ -1,0 +1,28 @@
+#pragma once
+// The picture cutter: holds one picture and hands out the cells of its division into
+// Rows x Cols equal cells, numbered row by row from the top left. Where the picture's size is
+// not a multiple of the counts, the rightmost columns and bottom rows of pixels are dropped.
+
+#include <QPixmap>
+#include <QRect>
+#include <QSize>
+
+// The rectangle of cell index in a picture of the given size; pure, for the tests.
+QRect clipCellRect(QSize picture, int rows, int cols, int index);
+
+class PictureClip {
+public:
+    void setPicture(const QPixmap& picture) { m_picture = picture; }
+    const QPixmap& Picture() const { return m_picture; }
+    void setRows(int rows);
+    void setCols(int cols);
+    int Rows() const { return m_rows; }
+    int Cols() const { return m_cols; }
+    // Cell index of the current picture; error 9 outside 0..Rows*Cols-1, error 5 with no picture.
+    QPixmap GraphicCell(int index) const;
+
+private:
+    QPixmap m_picture;
+    int m_rows = 1;
+    int m_cols = 1;
+};

@@ -1,0 +1,33 @@
+#include "shell/Allgemein.h"
+
+#include "errors/Procedure.h"
+#include "shell/IniLocation.h"
+#include "shell/PrivateProfile.h"
+#include "shell/Random.h"
+
+#include <cmath>
+
+rt::Integer GetIniInt(const QString& section, const QString& key, long defaultValue) {
+    return rt::checked(PrivateProfile::getInt(section, key, defaultValue, IniFilePath()));
+}
+
+void WriteIniString(const QString& section, const QString& key, const QString& value) {
+    PrivateProfile::writeString(section, key, value, IniFilePath());
+}
+
+rt::Integer RandomBetween(rt::Integer lo, rt::Integer hi) {
+    Randomize();
+    return rt::checked(static_cast<long long>(std::floor((hi - lo + 1) * Rnd() + lo)));
+}
+
+QString TrimNull(const QString& text) {
+    QString result;
+    Procedure p("Allgemein", "TrimNull");
+    p.run({
+        [&] {
+            const qsizetype nul = text.indexOf(QChar(u'\0'));
+            result = nul < 0 ? text : text.left(nul);
+        },
+    });
+    return result;
+}

@@ -1,0 +1,94 @@
+// Start-up, resizing and shutdown of the main window.
+
+#include "errors/ProgramEnd.h"
+#include "errors/Procedure.h"
+#include "render/Decoration.h"
+#include "render/ImageControl.h"
+#include "shell/Allgemein.h"
+#include "shell/Globals.h"
+#include "shell/Random.h"
+#include "shell/frmMirvel.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+void frmMirvel::Form_Load() {
+    Procedure p("frmMirvel", "Form_Load");
+    rt::Integer n = 0, picture = 0;
+    p.run({
+        [&] { Randomize(); },
+        [&] {
+            // Enough tiles for the largest board; the new ones copy element 0 and start hidden.
+            for (int i = 1; i < 64; ++i) {
+                if (imgPuzz[i])
+                    continue;
+                auto* tile = new ImageControl(client);
+                tile->setObjectName(QStringLiteral("imgPuzz(%1)").arg(i));
+                tile->setTag(imgPuzz[0]->Tag());
+                tile->setPicture(imgPuzz[0]->Picture());
+                tile->setLeft(imgPuzz[0]->Left());
+                tile->setTop(imgPuzz[0]->Top());
+                tile->setWidth(imgPuzz[0]->Width());
+                tile->setHeight(imgPuzz[0]->Height());
+                tile->hide();
+                imgPuzz[i] = tile;
+                connectTile(i);
+            }
+        },
+        [&] {
+            n = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5);
+            mnuSize_Click(n - 3);
+        },
+        [&] { mnuMusic_Click(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), 1)); },
+        [&] {
+            SoundOn = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlaySound"), -1);
+            mnuPlaySounds->setChecked(SoundOn != 0);
+        },
+        [&] {
+            picture = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0);
+            PicClip1.setPicture(LoadResPicture(101 + picture));
+            mnuBild(picture)->setChecked(true);
+        },
+        [&] { IsSolved = rt::True; },
+        [&] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            const QSize extent = screen ? screen->size() : client->size();
+            client->paintBackground(imgHinterg->Picture(), extent);
+        },
+    });
+}
+
+void frmMirvel::Form_Resize() {
+    Procedure p("frmMirvel", "Form_Resize");
+    p.run({
+        [&] {
+            if (isMinimized()) {
+                m_clockWasRunning = Timer1->isActive();
+                Timer1->stop();
+                p.leave();
+            }
+        },
+        [&] {
+            if (m_clockWasRunning && !Timer1->isActive())
+                Timer1->start();
+        },
+        [&] {
+            if (!m_laidOut) {
+                m_laidOut = true;
+                positionieren();
+            }
+        },
+    });
+}
+
+void frmMirvel::Form_Unload() {
+    Procedure p("frmMirvel", "Form_Unload");
+    p.run({
+        [&] { p.resumeNextSilently(); },
+        [&] { QCoreApplication::processEvents(); },
+        [&] { EndProgram(); },
+    });
+}

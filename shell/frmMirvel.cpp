@@ -1,0 +1,207 @@
+#include "shell/frmMirvel.h"
+
+#include "errors/Procedure.h"
+#include "errors/RuntimeError.h"
+#include "render/Decoration.h"
+#include "render/ImageControl.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
+namespace {
+
+// The client area of the window's design: 10260 x 7050 twips.
+constexpr int DesignClientWidth = 684;
+constexpr int DesignClientHeight = 470;
+
+QAction* addEntry(QMenu* menu, const char* name, const QString& caption, bool checkable = false) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(checkable);
+    return action;
+}
+
+QMenu* addSubmenu(QWidget* parent, const char* name, const QString& caption) {
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+} // namespace
+
+QPixmap LoadResPicture(int id) {
+    QPixmap picture(QStringLiteral(":/bitmap/%1").arg(id));
+    if (picture.isNull())
+        raiseError(ErrNo::ResourceNotFound);
+    return picture;
+}
+
+frmMirvel::frmMirvel() {
+    setObjectName(QStringLiteral("frmMirvel"));
+    setWindowTitle(QStringLiteral("Mirvel"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/mirvel.png")));
+    createMenus();
+    createControls();
+    connectEvents();
+}
+
+void frmMirvel::createMenus() {
+    QMenuBar* bar = menuBar();
+
+    mnuSpiel = addSubmenu(bar, "mnuSpiel", QStringLiteral("&Spiel"));
+    mnuStart = addEntry(mnuSpiel, "mnuStart", QStringLiteral("&Start"));
+    mnuHighScore = addEntry(mnuSpiel, "mnuHighScore", QStringLiteral("&Champions anzeigen..."));
+    addSeparator(mnuSpiel, "mnuBar1");
+    mnuEnde = addEntry(mnuSpiel, "mnuEnde", QStringLiteral("Be&enden"));
+    bar->addMenu(mnuSpiel);
+
+    mnuOptionen = addSubmenu(bar, "mnuOptionen", QStringLiteral("&Optionen"));
+    mnuTeile = addSubmenu(mnuOptionen, "mnuTeile", QStringLiteral("&Teile"));
+    for (int i = 0; i < 6; ++i) {
+        mnuSize[i] = addEntry(mnuTeile, "mnuSize", QStringLiteral("&%1 x %1").arg(i + 3), true);
+        mnuSize[i]->setProperty("Index", i);
+    }
+    mnuSize[2]->setChecked(true);
+    mnuOptionen->addMenu(mnuTeile);
+    addSeparator(mnuOptionen, "mnuBar5");
+    mnuBilder = addSubmenu(mnuOptionen, "mnuBilder", QStringLiteral("&Bild"));
+    for (int i = 0; i < 3; ++i) {
+        mnuBild[i] = addEntry(mnuBilder, "mnuBild", QStringLiteral("&%1").arg(i + 1), true);
+        mnuBild[i]->setProperty("Index", i);
+    }
+    mnuOptionen->addMenu(mnuBilder);
+    addSeparator(mnuOptionen, "mnubar2");
+    mnuSprache = addSubmenu(mnuOptionen, "mnuSprache", QStringLiteral("&Sprache"));
+    const char* languages[] = {"&Deutsch", "&English", "&Svenska", "&Italiano"};
+    for (int i = 0; i < 4; ++i) {
+        mnuLang[i] = addEntry(mnuSprache, "mnuLang", QLatin1String(languages[i]), true);
+        mnuLang[i]->setProperty("Index", i);
+    }
+    mnuLang[0]->setChecked(true);
+    mnuOptionen->addMenu(mnuSprache);
+    addSeparator(mnuOptionen, "mnuBar3");
+    mnuPlaySounds = addEntry(mnuOptionen, "mnuPlaySounds", QStringLiteral("&Geräusche"), true);
+    mnuPlaySounds->setChecked(true);
+    mnuPlayMusic = addSubmenu(mnuOptionen, "mnuPlayMusic", QStringLiteral("&Hintergrundmusik"));
+    const char* modes[] = {"&keine", "&einmal", "end&los"};
+    for (int i = 0; i < 3; ++i) {
+        mnuMusic[i] = addEntry(mnuPlayMusic, "mnuMusic", QLatin1String(modes[i]), true);
+        mnuMusic[i]->setProperty("Index", i);
+    }
+    mnuMusic[1]->setChecked(true);
+    mnuOptionen->addMenu(mnuPlayMusic);
+    bar->addMenu(mnuOptionen);
+
+    mnuHilfe = addSubmenu(bar, "mnuHilfe", QStringLiteral("&Hilfe"));
+    mnuOnlinehilfe = addEntry(mnuHilfe, "mnuOnlinehilfe", QStringLiteral("Online&hilfe"));
+    addSeparator(mnuHilfe, "mnuBar4");
+    mnuHomepage = addEntry(mnuHilfe, "mnuHomepage", QStringLiteral("&Kelmsoft's Homepage..."));
+    mnuEMail = addEntry(mnuHilfe, "mnuEMail", QStringLiteral("&E-Mail an Kelmsoft..."));
+    addSeparator(mnuHilfe, "mnuBar6");
+    mnuUeber = addEntry(mnuHilfe, "mnuUeber", QStringLiteral("&Über..."));
+    bar->addMenu(mnuHilfe);
+}
+
+void frmMirvel::createControls() {
+    client = new ClientArea(this);
+    client->setObjectName(QStringLiteral("client"));
+    // The layout is made once for the first client size, so the window keeps that size.
+    client->setFixedSize(DesignClientWidth, DesignClientHeight);
+    setCentralWidget(client);
+
+    shpRahmen = new ShapeControl(QColor(64, 0, 0), 13, client);
+    shpRahmen->setObjectName(QStringLiteral("shpRahmen"));
+    shpRahmen->hide();
+
+    imgLeer = new ImageControl(client);
+    imgLeer->setObjectName(QStringLiteral("imgLeer"));
+    imgLeer->setPicture(QPixmap(QStringLiteral(":/bitmap/empty")));
+    imgLeer->hide();
+
+    imgHinterg = new ImageControl(client);
+    imgHinterg->setObjectName(QStringLiteral("imgHinterg"));
+    imgHinterg->setPicture(QPixmap(QStringLiteral(":/decoration/fabric.png")));
+    imgHinterg->hide();
+
+    // Element 0 is the designed tile; Form_Load creates the other 63 as copies of it.
+    imgPuzz[0] = new ImageControl(client);
+    imgPuzz[0]->setObjectName(QStringLiteral("imgPuzz(0)"));
+    imgPuzz[0]->setWidth(100);
+    imgPuzz[0]->setHeight(100);
+
+    for (int i = 0; i < 2; ++i) {
+        imgLaden[i] = new ImageControl(client);
+        imgLaden[i]->setObjectName(QStringLiteral("imgLaden(%1)").arg(i));
+        imgLaden[i]->hide();
+    }
+    imgLaden[0]->setPicture(QPixmap(QStringLiteral(":/decoration/shutter.png")));
+
+    linBank = new LineControl(QColor(64, 0, 0), 10, client);
+    linBank->setObjectName(QStringLiteral("linBank"));
+    linBank->hide();
+
+    const char* icons[] = {":/icons/start.png", ":/icons/stop.png"};
+    const char* tips[] = {"Spiel starten", "Spiel beenden"};
+    for (int i = 0; i < 2; ++i) {
+        PicBut[i] = new QPushButton(client);
+        PicBut[i]->setObjectName(QStringLiteral("PicBut(%1)").arg(i));
+        PicBut[i]->setIcon(QIcon(QLatin1String(icons[i])));
+        PicBut[i]->setIconSize(QSize(32, 32));
+        PicBut[i]->setFixedSize(37, 37);
+        PicBut[i]->setToolTip(QLatin1String(tips[i]));
+        // The arrow keys belong to the board, not to a focused button.
+        PicBut[i]->setFocusPolicy(Qt::NoFocus);
+    }
+
+    lblTime = new QLabel(QStringLiteral("0"), client);
+    lblTime->setObjectName(QStringLiteral("lblTime"));
+    lblTime->setFixedSize(65, 35);
+    lblTime->setAlignment(Qt::AlignCenter);
+    lblTime->setAutoFillBackground(true);
+    QPalette pal = lblTime->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, QColor(255, 128, 0));
+    lblTime->setPalette(pal);
+    QFont clockFont;
+    clockFont.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                           QStringLiteral("DejaVu Sans")});
+    clockFont.setPointSizeF(14.25);
+    clockFont.setBold(true);
+    lblTime->setFont(clockFont);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+}
+
+double frmMirvel::clientWidth() const { return client->width(); }
+double frmMirvel::clientHeight() const { return client->height(); }
+
+void frmMirvel::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    reportUntrapped("frmMirvel", "Form_Resize", [this] { Form_Resize(); });
+}
+
+void frmMirvel::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        reportUntrapped("frmMirvel", "Form_Resize", [this] { Form_Resize(); });
+}
+
+void frmMirvel::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}

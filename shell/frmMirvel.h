@@ -1,0 +1,132 @@
+#pragma once
+// The main window: menu bar, board of 64 tile images, decoration, the two picture buttons,
+// the clock and the two timers. Its procedures are defined in the folders of their subsystems
+// (puzzle/, render/, lang/, champions/, sound/, links/); this header names them all.
+
+#include "render/PictureClip.h"
+#include "shell/Runtime.h"
+
+#include <QMainWindow>
+#include "shell/ControlArray.h"
+
+#include <array>
+
+class ClientArea;
+class ImageControl;
+class LineControl;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class ShapeControl;
+
+class frmMirvel : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMirvel();
+
+    // Start-up, resize, shutdown; size and picture menus.
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void mnuSize_Click(int Index);
+    void mnuBild_Click(int Index);
+
+    // Board.
+    void NewGame();
+    void Shuffle();
+    void positionieren();
+
+    // Play.
+    void mnuStart_Click();
+    void PicBut_Click(int Index);
+    void imgPuzz_MouseDown(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                           double X, double Y);
+    void ChangeButtons(const rt::Integer& Index);
+    void Timer1_Timer();
+    void mnuEnde_Click();
+
+    // Languages.
+    void Sprache();
+    void mnuLang_Click(int Index);
+    void Form_Activate();
+
+    // Champions.
+    void WriteHighScore();
+    void mnuHighScore_Click();
+
+    // Sound options.
+    void mnuPlaySounds_Click();
+    void mnuMusic_Click(int Index);
+
+    // Help menu.
+    void mnuOnlinehilfe_Click();
+    void mnuHomepage_Click();
+    void mnuEMail_Click();
+    void mnuUeber_Click();
+
+    // The board's state.
+    rt::Integer GridSize = 5;
+    rt::Integer EmptyCell = 0;
+    rt::Boolean IsSolved = rt::False;
+    rt::Long GameSeconds = 0;
+
+    // Controls.
+    ClientArea* client;
+    ControlArray<ImageControl, 64> imgPuzz{};
+    ImageControl* imgLeer;
+    ImageControl* imgHinterg;
+    ControlArray<ImageControl, 2> imgLaden{};
+    ShapeControl* shpRahmen;
+    LineControl* linBank;
+    ControlArray<QPushButton, 2> PicBut{};
+    QLabel* lblTime;
+    QTimer* Timer1;
+    QTimer* Timer2;
+    PictureClip PicClip1;
+
+    // Menus.
+    QMenu* mnuSpiel;
+    QAction* mnuStart;
+    QAction* mnuHighScore;
+    QAction* mnuEnde;
+    QMenu* mnuOptionen;
+    QMenu* mnuTeile;
+    ControlArray<QAction, 6> mnuSize{};
+    QMenu* mnuBilder;
+    ControlArray<QAction, 3> mnuBild{};
+    QMenu* mnuSprache;
+    ControlArray<QAction, 4> mnuLang{};
+    QAction* mnuPlaySounds;
+    QMenu* mnuPlayMusic;
+    ControlArray<QAction, 3> mnuMusic{};
+    QMenu* mnuHilfe;
+    QAction* mnuOnlinehilfe;
+    QAction* mnuHomepage;
+    QAction* mnuEMail;
+    QAction* mnuUeber;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createControls();
+    void connectEvents();
+    void connectTile(int Index);
+    void pressNeighbourOfBlank(int rowStep, int colStep);
+
+    double clientWidth() const;
+    double clientHeight() const;
+
+    bool m_laidOut = false;          // LaidOut
+    bool m_clockWasRunning = false;  // ClockWasRunning
+    bool m_newGameCalled = false;    // NewGame's first call of the run does nothing
+    bool m_activatedOnce = false;
+};
+
+// A picture resource of the program by number (":/bitmap/101"...); error 326 when missing.
+QPixmap LoadResPicture(int id);
