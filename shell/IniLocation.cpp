@@ -4,13 +4,15 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <fcntl.h>
 #include <unistd.h>
 
 QString IniFilePath() {
     const QString name = ProgramInfo::title() + QStringLiteral(".ini");
     const QString folder = ProgramInfo::folder();
-    // access() also answers "no" on a read-only file system, even for root.
-    if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
+    // Asked of the kernel for the effective user: this also says "no" on a read-only file
+    // system, where even root cannot write.
+    if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0)
         return QDir(folder).filePath(name);
     const QString perUser = QDir(QStandardPaths::writableLocation(
                                      QStandardPaths::GenericConfigLocation))

@@ -1,5 +1,6 @@
 // Start-up, resizing and shutdown of the main window.
 
+#include "about/frmInfo.h"
 #include "errors/ProgramEnd.h"
 #include "errors/Procedure.h"
 #include "render/Decoration.h"
@@ -58,6 +59,8 @@ void frmMirvel::Form_Load() {
             const QSize extent = screen ? screen->size() : client->size();
             client->paintBackground(imgHinterg->Picture(), extent);
         },
+        // The about box reads the saved language; the first activation applies it.
+        [&] { frmInfo::showModal(this); },
     });
 }
 
@@ -89,6 +92,7 @@ void frmMirvel::Form_Unload() {
     p.run({
         [&] { p.resumeNextSilently(); },
         [&] { QCoreApplication::processEvents(); },
+        [&] { frmInfo::showModal(this); },
         [&] { EndProgram(); },
     });
 }

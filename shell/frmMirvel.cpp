@@ -201,6 +201,17 @@ void frmMirvel::changeEvent(QEvent* event) {
         reportUntrapped("frmMirvel", "Form_Resize", [this] { Form_Resize(); });
 }
 
+void frmMirvel::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        // The first activation follows the first layout, as the window system orders them.
+        QTimer::singleShot(0, this, [this] {
+            reportUntrapped("frmMirvel", "Form_Activate", [this] { Form_Activate(); });
+        });
+    }
+}
+
 void frmMirvel::closeEvent(QCloseEvent* event) {
     event->accept();
     Form_Unload();

@@ -1,0 +1,27 @@
+// The help menu: the help file, the maker's homepage and e-mail address, the about box.
+
+#include "about/frmInfo.h"
+#include "errors/Procedure.h"
+#include "links/Addresses.h"
+#include "links/ShellOpen.h"
+#include "shell/ProgramInfo.h"
+#include "shell/frmMirvel.h"
+
+#include <QDir>
+
+void frmMirvel::mnuOnlinehilfe_Click() {
+    Procedure p("frmMirvel", "mnuOnlinehilfe_Click");
+    p.run({
+        [&] { HtmlHelp(QDir(ProgramInfo::folder()).filePath(Addresses::HelpFile)); },
+    });
+}
+
+void frmMirvel::mnuHomepage_Click() { ShellOpen(Addresses::Homepage); }
+
+void frmMirvel::mnuEMail_Click() { ShellOpen(QStringLiteral("mailto:") + Addresses::Support); }
+
+void frmMirvel::mnuUeber_Click() {
+    frmInfo::showModal(this);
+    // Closing the about box makes the main window active again: its language follows.
+    Form_Activate();
+}

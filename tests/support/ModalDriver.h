@@ -1,0 +1,38 @@
+#pragma once
+// Answers the modal windows that appear while a test runs: each new one is handed to the
+// answer function, which must close it. A window left open for three seconds is closed by the
+// driver and counted as unanswered, so that a failing test cannot hang.
+
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class ModalDriver : public QObject {
+public:
+    using Answer = std::function<void(QWidget*)>;
+    explicit ModalDriver(Answer answer);
+
+    int seen() const { return m_names.size(); }
+    const QStringList& names() const { return m_names; } // objectName of each window seen
+    int unanswered() const { return m_unanswered; }
+
+private:
+    void poll();
+
+    Answer m_answer;
+    QTimer m_timer;
+    QPointer<QWidget> m_current;
+    int m_ticksOpen = 0;
+    QStringList m_names;
+    int m_unanswered = 0;
+};
+
+// Answers for the program's own modal windows.
+namespace answer {
+void continueWith(QWidget* errorDialog, int code); // presses cmdContinue(code)
+void okAboutBox(QWidget* aboutBox);
+ModalDriver::Answer errorsWith(int code, QStringList* reports = nullptr); // "module/proc/line"
+ModalDriver::Answer aboutBoxesOnly();
+} // namespace answer
