@@ -9,25 +9,38 @@
 #include <QPushButton>
 
 ModalDriver::ModalDriver(Answer answer) : m_answer(std::move(answer)) {
+    // Every showing counts, also when the same dialog comes back at once.
+    qApp->installEventFilter(this);
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
     m_timer.start();
 }
 
+ModalDriver::~ModalDriver() { qApp->removeEventFilter(this); }
+
+bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->isWindow() && w->isModal()) {
+            m_current = w;
+            m_ticksOpen = 0;
+            m_names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                     : w->objectName());
+            // The answer may open further modal windows: it runs from the event loop.
+            QPointer<QWidget> shown(w);
+            QTimer::singleShot(0, this, [this, shown] {
+                if (shown && shown->isVisible())
+                    m_answer(shown);
+            });
+        }
+    }
+    return false;
+}
+
 void ModalDriver::poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible()) {
-        m_current = nullptr;
-        return;
-    }
-    if (modal != m_current) {
-        m_current = modal;
+    if (!modal || !modal->isVisible() || modal != m_current) {
         m_ticksOpen = 0;
-        m_names.append(modal->objectName().isEmpty()
-                           ? QString::fromLatin1(modal->metaObject()->className())
-                           : modal->objectName());
-        // The answer may open further modal windows; it runs outside this poll.
-        QTimer::singleShot(0, modal, [this, modal] { m_answer(modal); });
         return;
     }
     if (++m_ticksOpen > 600) {

@@ -13,10 +13,14 @@ class ModalDriver : public QObject {
 public:
     using Answer = std::function<void(QWidget*)>;
     explicit ModalDriver(Answer answer);
+    ~ModalDriver() override;
 
     int seen() const { return m_names.size(); }
     const QStringList& names() const { return m_names; } // objectName of each window seen
     int unanswered() const { return m_unanswered; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void poll();

@@ -12,6 +12,10 @@ namespace testenv {
 // Prepares the environment before the application object exists.
 inline QTemporaryDir& prepare() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A first start picks German only for German as used in Germany.
+    qputenv("LANG", "de_DE.UTF-8");
+    qunsetenv("LANGUAGE");
+    qunsetenv("LC_ALL");
     static QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path() + QStringLiteral("/config")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(config.path()));
