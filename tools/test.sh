@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds Mirvel and runs every test headless, then prints the benchmark figures.
+# MIRVEL_SANITIZE=1 runs the tests once more in a build with AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build
+(cd build && ctest --output-on-failure -j2)
+
+if [ "${MIRVEL_SANITIZE:-0}" = 1 ]; then
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMIRVEL_SANITIZE=ON > /dev/null
+    cmake --build build-sanitize
+    # Qt's own caches live until exit; leaks are not what this run looks for.
+    (cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j2)
+fi
+
+build/bin/mirvel_bench
