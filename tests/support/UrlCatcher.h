@@ -1,0 +1,24 @@
+#pragma once
+// Catches what the program hands to the desktop, through Qt's own hook for URL handlers.
+
+#include <QDesktopServices>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher() {
+        for (const char* scheme : {"http", "https", "mailto", "file"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+    }
+    ~UrlCatcher() override {
+        for (const char* scheme : {"http", "https", "mailto", "file"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
