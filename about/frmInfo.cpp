@@ -11,6 +11,7 @@
 #include "shell/ProgramInfo.h"
 #include "shell/UserStore.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -155,9 +156,22 @@ void frmInfo::Form_Activate() {
     });
 }
 
+namespace {
+// Some translations are longer than their fixed label: the font shrinks until the text fits.
+void fitToWidth(QLabel* label, double points) {
+    QFont f = label->font();
+    f.setPointSizeF(points);
+    while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(label->text()) > label->width())
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    label->setFont(f);
+}
+} // namespace
+
 void frmInfo::ApplyInfoTexts() {
     Label[3]->setText(text(102));
     Label[4]->setText(text(103));
+    fitToWidth(Label[3], 8.25);
+    fitToWidth(Label[4], 8.25);
 }
 
 void frmInfo::imgLang_Click(int Index) {

@@ -42,6 +42,15 @@ void ImageControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(rect(), m_picture);
+    if (m_bevelled && width() > 4 && height() > 4) {
+        const QRect r = rect().adjusted(0, 0, -1, -1);
+        p.setPen(QColor(255, 255, 255, 70));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(QColor(0, 0, 0, 110));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    }
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

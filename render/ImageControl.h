@@ -17,6 +17,9 @@ public:
     const QPixmap& Picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
 
+    // A tile of the board: a thin light and dark edge lets the player tell the pieces apart.
+    void setBevelled(bool bevelled) { m_bevelled = bevelled; }
+
     double Left() const { return m_geometry.left(); }
     double Top() const { return m_geometry.top(); }
     double Width() const { return m_geometry.width(); }
@@ -39,4 +42,5 @@ private:
     QString m_tag;
     QPixmap m_picture;
     QRectF m_geometry;
+    bool m_bevelled = false;
 };

@@ -30,6 +30,7 @@ void frmMirvel::Form_Load() {
                 tile->setObjectName(QStringLiteral("imgPuzz(%1)").arg(i));
                 tile->setTag(imgPuzz[0]->Tag());
                 tile->setPicture(imgPuzz[0]->Picture());
+                tile->setBevelled(true);
                 tile->setLeft(imgPuzz[0]->Left());
                 tile->setTop(imgPuzz[0]->Top());
                 tile->setWidth(imgPuzz[0]->Width());

@@ -136,6 +136,7 @@ void frmMirvel::createControls() {
     // Element 0 is the designed tile; Form_Load creates the other 63 as copies of it.
     imgPuzz[0] = new ImageControl(client);
     imgPuzz[0]->setObjectName(QStringLiteral("imgPuzz(0)"));
+    imgPuzz[0]->setBevelled(true);
     imgPuzz[0]->setWidth(100);
     imgPuzz[0]->setHeight(100);
 

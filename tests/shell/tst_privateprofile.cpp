@@ -61,7 +61,8 @@ private slots:
         QTest::newRow("key before any section") << QByteArray("Size=7\n") << QByteArray("Size") << -99LL;
         QTest::newRow("comment") << head + ";Size=7\n" << QByteArray("Size") << -99LL;
         QTest::newRow("key of next section") << head + "a=1\n[Zeta]\nSize=7\n" << QByteArray("Size") << -99LL;
-        QTest::newRow("binary garbage") << QByteArray("\x00\xff[Optionen\n=\n==\nSize", 24) << QByteArray("Size") << -99LL;
+        static const char garbage[] = "\x00\xff[Optionen\n=\n==\nSize";
+        QTest::newRow("binary garbage") << QByteArray(garbage, sizeof garbage - 1) << QByteArray("Size") << -99LL;
     }
     void reading() {
         QFETCH(QByteArray, file);
