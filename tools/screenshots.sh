@@ -13,4 +13,4 @@ mkdir -p "$work/config/Mirvel"
 printf '[Optionen]\nStartVal=1\n' > "$work/config/Mirvel/Mirvel.conf"
 printf '[Optionen]\nSprache= 0\n' > "$work/Mirvel.ini"
 XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1024x768x24" build/bin/mirvel_probe screens "$work" "$out"
+    xvfb-run -a -s "-screen 0 1024x768x24" build/bin/mirvel_showcase "$work" "$out"

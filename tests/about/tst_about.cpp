@@ -2,7 +2,6 @@
 // the locale (German only for Germany), the saved language on later starts, and the flags,
 // which switch the box at once and the main window only after the box has closed.
 
-#include "about/LocaleId.h"
 #include "about/frmInfo.h"
 #include "shell/Globals.h"
 #include "shell/ProgramInfo.h"
@@ -68,13 +67,6 @@ private slots:
                                                                                     : QStringLiteral("de_DE.UTF-8"));
         const ProbeResult second = runProbe({QStringLiteral("locale"), folder.path()}, env);
         QCOMPARE(second.lines, (QStringList{QStringLiteral("about"), seen}));
-    }
-
-    void localeIds() {
-        QCOMPARE(localeLanguageId(QLocale(QStringLiteral("de_DE"))), QStringLiteral("0407"));
-        QCOMPARE(localeLanguageId(QLocale(QStringLiteral("de_AT"))), QStringLiteral("0C07"));
-        QCOMPARE(localeLanguageId(QLocale(QStringLiteral("en_US"))), QStringLiteral("0409"));
-        QCOMPARE(localeLanguageId(QLocale::c()), QString());
     }
 
     void whatTheBoxShows() {

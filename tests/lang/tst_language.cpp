@@ -6,6 +6,7 @@
 #include "errors/RuntimeError.h"
 #include "lang/StringTable.h"
 #include "shell/Globals.h"
+#include "support/ErrorOf.h"
 #include "support/LoadedWindow.h"
 #include "support/TestMain.h"
 
@@ -61,13 +62,7 @@ private slots:
         QCOMPARE(t.size(), 2);
         QCOMPARE(t.value(110), QStringLiteral("Spiel starten"));
         QCOMPARE(t.value(1110), QStringLiteral("Start game\twith tab"));
-        int error = 0;
-        try {
-            LoadResString(9999);
-        } catch (const RuntimeError& e) {
-            error = e.number();
-        }
-        QCOMPARE(error, 326);
+        QCOMPARE(errorOf([] { LoadResString(9999); }), 326);
     }
 
     void switchingLanguages_data() {
@@ -139,12 +134,6 @@ private slots:
         QCOMPARE(languageOffsetFromSaved(saved), rt::Integer(offset));
     }
 
-    void firstLanguageFromTheLocaleId() {
-        QCOMPARE(firstLanguageOffset(QStringLiteral("0407")), rt::Integer(0));
-        QCOMPARE(firstLanguageOffset(QStringLiteral("0C07")), rt::Integer(1000));
-        QCOMPARE(firstLanguageOffset(QStringLiteral("0409")), rt::Integer(1000));
-        QCOMPARE(firstLanguageOffset(QString()), rt::Integer(1000));
-    }
 };
 
 MIRVEL_TEST_MAIN(TestLanguage)

@@ -4,6 +4,7 @@
 #include "errors/RuntimeError.h"
 #include "render/BoardGeometry.h"
 #include "render/PictureClip.h"
+#include "support/ErrorOf.h"
 #include "support/TestMain.h"
 
 class TestGeometry : public QObject {
@@ -65,20 +66,9 @@ private slots:
     }
 
     void absurdWindowOverflows() {
-        int error = 0;
-        try {
-            boardGeometry(100000, 470, 5);
-        } catch (const RuntimeError& e) {
-            error = e.number();
-        }
-        QCOMPARE(error, 6);
-        error = 0;
-        try {
-            tileLeft(boardGeometry(60000, 40000, 8), 8, 7); // M + N + 7T passes 32767
-        } catch (const RuntimeError& e) {
-            error = e.number();
-        }
-        QCOMPARE(error, 6);
+        QCOMPARE(errorOf([] { boardGeometry(100000, 470, 5); }), 6);
+        // M + N + 7T passes 32767.
+        QCOMPARE(errorOf([] { tileLeft(boardGeometry(60000, 40000, 8), 8, 7); }), 6);
     }
 
     void cutterCells_data() {
@@ -117,20 +107,8 @@ private slots:
             QCOMPARE(cell.pixel(0, 0), image.pixel(r.topLeft()));
             QCOMPARE(cell.pixel(65, 65), image.pixel(r.bottomRight()));
         }
-        int error = 0;
-        try {
-            clip.GraphicCell(36);
-        } catch (const RuntimeError& e) {
-            error = e.number();
-        }
-        QCOMPARE(error, 9);
-        error = 0;
-        try {
-            PictureClip().GraphicCell(0);
-        } catch (const RuntimeError& e) {
-            error = e.number();
-        }
-        QCOMPARE(error, 5);
+        QCOMPARE(errorOf([&] { clip.GraphicCell(36); }), 9);
+        QCOMPARE(errorOf([] { PictureClip().GraphicCell(0); }), 5);
     }
 };
 

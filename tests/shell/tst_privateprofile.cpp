@@ -7,6 +7,7 @@
 #include "shell/IniLocation.h"
 #include "shell/PrivateProfile.h"
 #include "shell/ProgramInfo.h"
+#include "support/ErrorOf.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 
@@ -157,13 +158,7 @@ private slots:
         WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral(" 8"));
         QCOMPARE(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5), rt::Integer(8));
         WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral("70000"));
-        int error = 0;
-        try {
-            GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5);
-        } catch (const RuntimeError& e) {
-            error = e.number();
-        }
-        QCOMPARE(error, 6);
+        QCOMPARE(errorOf([] { GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5); }), 6);
         ProgramInfo::setFolder({});
     }
 

@@ -3,21 +3,8 @@
 
 #include "errors/RuntimeError.h"
 #include "shell/Runtime.h"
+#include "support/ErrorOf.h"
 #include "support/TestMain.h"
-
-#include <functional>
-
-namespace {
-// The error number a call raises, or 0.
-int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-} // namespace
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -141,11 +128,6 @@ private slots:
         QCOMPARE(got, value);
     }
 
-    void errorDescriptions() {
-        QCOMPARE(RuntimeError(6).description(), QStringLiteral("Overflow"));
-        QCOMPARE(RuntimeError(9).description(), QStringLiteral("Subscript out of range"));
-        QCOMPARE(RuntimeError(13, QStringLiteral("own")).description(), QStringLiteral("own"));
-    }
 };
 
 MIRVEL_TEST_MAIN(TestRuntime)
