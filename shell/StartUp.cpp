@@ -76,8 +76,11 @@ void frmMirvel::Form_Resize() {
             }
         },
         [&] {
+            // The flag is used once: a later resize after the game has ended must not start
+            // the clock of a finished game again.
             if (m_clockWasRunning && !Timer1->isActive())
                 Timer1->start();
+            m_clockWasRunning = false;
         },
         [&] {
             if (!m_laidOut) {

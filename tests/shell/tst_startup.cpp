@@ -186,6 +186,11 @@ private slots:
         f.showNormal();
         QTest::qWait(10);
         QVERIFY(f.Timer1->isActive());
+
+        // The game ends; a later resize must not start the clock of the finished game.
+        f.NewGame();
+        f.Form_Resize();
+        QVERIFY(!f.Timer1->isActive());
     }
 
     void laterResizesDoNotMoveTheBoard() {

@@ -29,11 +29,10 @@ LoadedWindow::LoadedWindow(const QByteArray& ini, ModalDriver* driver) {
     ProgramInfo::setFolder(folder.path());
     if (!ini.isNull())
         writeFile(iniPath(), ini);
+    // Without a driver of the caller's, the start-up about box is answered here.
     std::unique_ptr<ModalDriver> own;
-    if (!driver) {
+    if (!driver)
         own = std::make_unique<ModalDriver>(answer::aboutBoxesOnly());
-        driver = own.get();
-    }
     form = std::make_unique<frmMirvel>();
     form->Form_Load();
     form->show();
