@@ -18,6 +18,7 @@ QString RuntimeError::standardDescription(int number) {
     case ErrNo::PermissionDenied: return QStringLiteral("Permission denied");
     case ErrNo::PathFileAccess: return QStringLiteral("Path/File access error");
     case ErrNo::ResourceNotFound: return QStringLiteral("Resource not found");
+    case ErrNo::ElementNotLoaded: return QStringLiteral("Control array element doesn't exist");
     case ErrNo::InvalidPropertyValue: return QStringLiteral("Invalid property value");
     default: return QStringLiteral("Application-defined or object-defined error");
     }

@@ -15,6 +15,7 @@ constexpr int FileNotFound = 53;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccess = 75;
 constexpr int ResourceNotFound = 326;
+constexpr int ElementNotLoaded = 340;
 constexpr int InvalidPropertyValue = 380;
 } // namespace ErrNo
 

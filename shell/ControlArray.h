@@ -1,6 +1,7 @@
 #pragma once
-// A control array: a fixed number of controls addressed by index. An index that does not
-// exist raises error 9 (Subscript out of range) instead of touching memory that is not there.
+// A control array: a fixed number of controls addressed by index. An index outside the array
+// raises error 9 (Subscript out of range), an element not loaded yet error 340, instead of
+// touching memory that is not there.
 
 #include "errors/RuntimeError.h"
 
@@ -13,6 +14,9 @@ public:
     Control* operator()(long long index) const {
         if (index < 0 || index >= static_cast<long long>(Count))
             raiseError(ErrNo::SubscriptOutOfRange);
-        return (*this)[static_cast<std::size_t>(index)];
+        Control* element = (*this)[static_cast<std::size_t>(index)];
+        if (!element)
+            raiseError(ErrNo::ElementNotLoaded);
+        return element;
     }
 };

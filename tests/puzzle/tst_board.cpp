@@ -6,6 +6,7 @@
 #include "shell/Random.h"
 #include "support/BoardHelpers.h"
 #include "support/LoadedWindow.h"
+#include "support/ModalDriver.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -34,6 +35,13 @@ private slots:
         QCOMPARE(f.GameSeconds, 12);
         QVERIFY(f.Timer1->isActive());
         QVERIFY(!f.PicBut[0]->isEnabled());
+
+        // The second call resets; on a window whose tiles were never created that is an error
+        // the dialog reports, not a crash.
+        QStringList reports;
+        ModalDriver driver(answer::errorsWith(2, &reports));
+        f.NewGame();
+        QCOMPARE(reports, QStringList{QStringLiteral("340 (Control array element doesn't exist)|frmMirvel|NewGame|7")});
     }
 
     void newGameResetsTheBoard() {
