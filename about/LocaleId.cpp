@@ -43,4 +43,6 @@ QString localeLanguageId(const QLocale& locale) {
     return {};
 }
 
-QString UserDefaultLanguageId() { return localeLanguageId(QLocale::system()); }
+QString UserDefaultLanguageId() {
+    return localeLanguageId(QLocale::system());
+}

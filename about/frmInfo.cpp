@@ -58,7 +58,8 @@ frmInfo::frmInfo(QWidget* parent) : QDialog(parent) {
 
     Image2 = makePicture(this, QStringLiteral("Image2"), QStringLiteral(":/about/diskette.png"),
                          QRect(0, 0, BoxWidth, BoxHeight));
-    Label[0] = makeLabel(this, QStringLiteral("Label(0)"), QRect(56, 80, 249, 17), 12, true, Qt::black);
+    Label[0] =
+        makeLabel(this, QStringLiteral("Label(0)"), QRect(56, 80, 249, 17), 12, true, Qt::black);
     Label[2] = makeLabel(this, QStringLiteral("Label(2)"), QRect(56, 112, 249, 29), 13.5, true,
                          QColor(128, 0, 0));
     Label[2]->setText(QStringLiteral("Freeware"));
@@ -85,8 +86,8 @@ frmInfo::frmInfo(QWidget* parent) : QDialog(parent) {
     const char* flags[] = {":/flags/de.png", ":/flags/gb.png", ":/flags/se.png", ":/flags/it.png"};
     const char* names[] = {"Deutsch", "English", "Svenska", "Italiano"};
     for (int i = 0; i < 4; ++i) {
-        imgLang[i] = makePicture(this, QStringLiteral("imgLang(%1)").arg(i), QLatin1String(flags[i]),
-                                 QRect(296, 224 + 24 * i, 32, 20));
+        imgLang[i] = makePicture(this, QStringLiteral("imgLang(%1)").arg(i),
+                                 QLatin1String(flags[i]), QRect(296, 224 + 24 * i, 32, 20));
         imgLang[i]->setToolTip(QLatin1String(names[i]));
         imgLang[i]->setCursor(Qt::PointingHandCursor);
         imgLang[i]->installEventFilter(this);
@@ -125,8 +126,9 @@ void frmInfo::Form_Load() {
         },
         [&] {
             // A counter edited into something that is no number is reported here.
-            starts = rt::CInt(rt::CDbl(GetSetting(ProgramInfo::title(), QStringLiteral("Optionen"),
-                                                  QStringLiteral("StartVal"), QStringLiteral("0"))));
+            starts =
+                rt::CInt(rt::CDbl(GetSetting(ProgramInfo::title(), QStringLiteral("Optionen"),
+                                             QStringLiteral("StartVal"), QStringLiteral("0"))));
         },
         [&] {
             if (starts == 0)
@@ -138,8 +140,8 @@ void frmInfo::Form_Load() {
         [&] {
             // Only whether it is 0 matters; it stops at the largest 16-bit number.
             const rt::Integer next = starts < MaxStartCount ? rt::add(starts, 1) : MaxStartCount;
-            SaveSetting(ProgramInfo::title(), QStringLiteral("Optionen"), QStringLiteral("StartVal"),
-                        QString::number(next));
+            SaveSetting(ProgramInfo::title(), QStringLiteral("Optionen"),
+                        QStringLiteral("StartVal"), QString::number(next));
         },
         [&] { ApplyInfoTexts(); },
     });
@@ -183,14 +185,20 @@ void frmInfo::imgLang_Click(int Index) {
                 p.leave(); // the flag of the current language changes nothing
         },
         [&] { LangOffset = offset; },
-        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"), rt::Str(offset)); },
+        [&] {
+            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"), rt::Str(offset));
+        },
         [&] { ApplyInfoTexts(); },
     });
 }
 
-void frmInfo::lblHomepage_Click() { ShellOpen(Addresses::Homepage); }
+void frmInfo::lblHomepage_Click() {
+    ShellOpen(Addresses::Homepage);
+}
 
-void frmInfo::ok_Click() { accept(); }
+void frmInfo::ok_Click() {
+    accept();
+}
 
 void frmInfo::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

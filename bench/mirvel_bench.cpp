@@ -30,7 +30,8 @@ void measure(const char* what, int rounds, const std::function<void()>& prepare,
         micros.push_back(t.nsecsElapsed() / 1000.0);
     }
     std::sort(micros.begin(), micros.end());
-    std::printf("%-44s min %9.1f us   median %9.1f us", what, micros.front(), micros[micros.size() / 2]);
+    std::printf("%-44s min %9.1f us   median %9.1f us", what, micros.front(),
+                micros[micros.size() / 2]);
     if (targetMicros > 0)
         std::printf("   target %7.0f us", targetMicros);
     std::printf("\n");
@@ -47,27 +48,30 @@ int main(int argc, char** argv) {
     frmMirvel& f = *w.form;
     f.NewGame();
 
-    measure("Shuffle, 8 x 8 (4096 moves)", 200, [&] { f.NewGame(); }, [&] { f.Shuffle(); }, 2000);
-    measure("NewGame, 8 x 8", 200, [] {}, [&] { f.NewGame(); }, 10000);
+    measure(
+        "Shuffle, 8 x 8 (4096 moves)", 200, [&] { f.NewGame(); }, [&] { f.Shuffle(); }, 2000);
+    measure(
+        "NewGame, 8 x 8", 200, [] {}, [&] { f.NewGame(); }, 10000);
 
     f.NewGame();
     Randomize(5);
     f.Shuffle();
     // Presses on the tile left of the blank and back again: each a move and a win test.
-    measure("tile press with win test, 8 x 8", 2000, [] {},
-            [&] {
-                const int k = f.EmptyCell % 8 ? f.EmptyCell - 1 : f.EmptyCell + 1;
-                f.imgPuzz_MouseDown(k, Qt::LeftButton, Qt::NoModifier, 1, 1);
-            },
-            50);
-    measure("shuffle and solve by 4096 replayed presses", 20,
-            [&] { f.NewGame(); },
-            [&] {
-                const std::vector<int> walk = replayShuffleWalk(11, 8, 63);
-                Randomize(11);
-                f.Shuffle();
-                pressWalkBackwards(f, walk);
-            },
-            0);
+    measure(
+        "tile press with win test, 8 x 8", 2000, [] {},
+        [&] {
+            const int k = f.EmptyCell % 8 ? f.EmptyCell - 1 : f.EmptyCell + 1;
+            f.imgPuzz_MouseDown(k, Qt::LeftButton, Qt::NoModifier, 1, 1);
+        },
+        50);
+    measure(
+        "shuffle and solve by 4096 replayed presses", 20, [&] { f.NewGame(); },
+        [&] {
+            const std::vector<int> walk = replayShuffleWalk(11, 8, 63);
+            Randomize(11);
+            f.Shuffle();
+            pressWalkBackwards(f, walk);
+        },
+        0);
     return f.IsSolved == rt::True ? 0 : 1;
 }

@@ -1,6 +1,5 @@
 #include "champions/ChampionsText.h"
 
-
 bool isNewRecord(long seconds, double storedSeconds) {
     return seconds > 0 && storedSeconds > seconds;
 }
@@ -27,8 +26,8 @@ QString championsListText(const QString& piecesHeading, const QString& timeHeadi
     list += QString(30, u'=') + crlf;
     for (int n = 3; n <= 8; ++n) {
         const QString size = QString::number(n);
-        list += size + QStringLiteral(" x ") + size + tab + stored(size, QStringLiteral("-")) + tab +
-                stored(QStringLiteral("Name") + size, QStringLiteral("-")) + crlf;
+        list += size + QStringLiteral(" x ") + size + tab + stored(size, QStringLiteral("-")) +
+                tab + stored(QStringLiteral("Name") + size, QStringLiteral("-")) + crlf;
     }
     return list;
 }

@@ -13,7 +13,9 @@ namespace {
 
 // The dialog is designed in twips; the screen has 15 twips to a pixel.
 constexpr int TwipsPerPixel = 15;
-int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+int px(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 QRect twipRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
@@ -80,14 +82,15 @@ ErrPtnr::ErrPtnr() {
 
     framFehler = makeFrame(this, "framFehler",
                            QStringLiteral("Fehlerbeschreibung / error description:"), 1695);
-    const std::array<const char*, 4> titles = {"Fehler-Nr / error :", "Modul:",
-                                               "Prozedur / procedure:", "Zeile / Line:"};
+    const std::array<const char*, 4> titles = {
+        "Fehler-Nr / error :", "Modul:", "Prozedur / procedure:", "Zeile / Line:"};
     const std::array<int, 4> rowTop = {240, 960, 1200, 1440};
     QFont italic = small;
     italic.setItalic(true);
     for (int i = 0; i < 4; ++i) {
-        lblErrTitel[i] = makeLabel(framFehler, QStringLiteral("lblErrTitel(%1)").arg(i),
-                                   QString::fromUtf8(titles[i]), twipRect(120, rowTop[i], 1800, 255));
+        lblErrTitel[i] =
+            makeLabel(framFehler, QStringLiteral("lblErrTitel(%1)").arg(i),
+                      QString::fromUtf8(titles[i]), twipRect(120, rowTop[i], 1800, 255));
         lblErrTitel[i]->setFont(italic);
         lblErrTitel[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblError[i] = makeLabel(framFehler, QStringLiteral("lblError(%1)").arg(i),
@@ -99,8 +102,8 @@ ErrPtnr::ErrPtnr() {
     lblError[0]->setWordWrap(true);
 
     framProgInfo = makeFrame(this, "framProgInfo", QStringLiteral("Programm-Info:"), 615);
-    lblProgInfo = makeLabel(framProgInfo, QStringLiteral("lblProgInfo"), {},
-                            twipRect(30, 240, 7110, 195));
+    lblProgInfo =
+        makeLabel(framProgInfo, QStringLiteral("lblProgInfo"), {}, twipRect(30, 240, 7110, 195));
     lblProgInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     framProtocol = makeFrame(this, "framProtocol",
@@ -110,9 +113,9 @@ ErrPtnr::ErrPtnr() {
 
     framContinue = makeFrame(this, "framContinue",
                              QStringLiteral("Weiterer Programmablauf... / Continue..."), 855);
-    cmdContinue = makeButtons(framContinue, "cmdContinue",
-                              {"Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel",
-                               "&Beenden       End"});
+    cmdContinue = makeButtons(
+        framContinue, "cmdContinue",
+        {"Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel", "&Beenden       End"});
     for (int i = 0; i < 4; ++i)
         connect(cmdContinue[i], &QPushButton::clicked, this, [this, i] { cmdContinue_Click(i); });
 
@@ -200,7 +203,9 @@ void ErrPtnr::ArrangeFrames() {
     }
 }
 
-void ErrPtnr::SetProgInfo(const QString& Text) { lblProgInfo->setText(Text); }
+void ErrPtnr::SetProgInfo(const QString& Text) {
+    lblProgInfo->setText(Text);
+}
 
 QString ErrPtnr::LPSTRToVBString(const QString& text) {
     const qsizetype nul = text.indexOf(QChar(u'\0'));

@@ -1,7 +1,7 @@
 #include "errors/Procedure.h"
 
-#include "errors/ErrPtnr.h"
 #include "errors/Err.h"
+#include "errors/ErrPtnr.h"
 #include "errors/ProgramEnd.h"
 #include "errors/RuntimeError.h"
 

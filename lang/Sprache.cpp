@@ -14,6 +14,8 @@
 
 void frmMirvel::Sprache() {
     Procedure p("frmMirvel", "Sprache");
+    // One numbered step a line.
+    // clang-format off
     p.run({
         [&] { mnuStart->setText(text(137)); },
         [&] { mnuEMail->setText(text(122)); },
@@ -35,6 +37,7 @@ void frmMirvel::Sprache() {
         [&] { PicBut(0)->setToolTip(text(110)); },
         [&] { PicBut(1)->setToolTip(text(111)); },
     });
+    // clang-format on
 }
 
 void frmMirvel::mnuLang_Click(int Index) {
@@ -46,7 +49,10 @@ void frmMirvel::mnuLang_Click(int Index) {
             for (int i = 0; i < 4; ++i)
                 mnuLang(i)->setChecked(false);
         },
-        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"), rt::Str(LangOffset)); },
+        [&] {
+            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"),
+                           rt::Str(LangOffset));
+        },
         [&] { mnuLang(Index)->setChecked(true); },
     });
 }

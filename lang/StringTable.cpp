@@ -35,4 +35,6 @@ QString LoadResString(int id) {
     return *it;
 }
 
-QString text(int baseId) { return LoadResString(LangOffset + baseId); }
+QString text(int baseId) {
+    return LoadResString(LangOffset + baseId);
+}

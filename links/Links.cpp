@@ -16,9 +16,13 @@ void frmMirvel::mnuOnlinehilfe_Click() {
     });
 }
 
-void frmMirvel::mnuHomepage_Click() { ShellOpen(Addresses::Homepage); }
+void frmMirvel::mnuHomepage_Click() {
+    ShellOpen(Addresses::Homepage);
+}
 
-void frmMirvel::mnuEMail_Click() { ShellOpen(QStringLiteral("mailto:") + Addresses::Support); }
+void frmMirvel::mnuEMail_Click() {
+    ShellOpen(QStringLiteral("mailto:") + Addresses::Support);
+}
 
 void frmMirvel::mnuUeber_Click() {
     frmInfo::showModal(this);

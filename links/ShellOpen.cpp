@@ -3,7 +3,9 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void ShellOpen(const QString& target) { QDesktopServices::openUrl(QUrl(target)); }
+void ShellOpen(const QString& target) {
+    QDesktopServices::openUrl(QUrl(target));
+}
 
 void HtmlHelp(const QString& helpFile) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));

@@ -46,4 +46,6 @@ void frmMirvel::Timer1_Timer() {
     });
 }
 
-void frmMirvel::mnuEnde_Click() { close(); }
+void frmMirvel::mnuEnde_Click() {
+    close();
+}

@@ -1,8 +1,14 @@
 #include "render/BoardGeometry.h"
 
-rt::Integer boardSide(double H) { return rt::CInt(H * 0.7); }
-rt::Integer boardLeft(double W, rt::Integer S) { return rt::idiv(rt::CInt(W - S), 2); }
-rt::Integer tileSide(rt::Integer S, rt::Integer N) { return rt::CInt(static_cast<double>(S) / N); }
+rt::Integer boardSide(double H) {
+    return rt::CInt(H * 0.7);
+}
+rt::Integer boardLeft(double W, rt::Integer S) {
+    return rt::idiv(rt::CInt(W - S), 2);
+}
+rt::Integer tileSide(rt::Integer S, rt::Integer N) {
+    return rt::CInt(static_cast<double>(S) / N);
+}
 
 BoardGeometry boardGeometry(double W, double H, rt::Integer N) {
     BoardGeometry g;

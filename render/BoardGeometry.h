@@ -29,8 +29,8 @@ struct DecorationLayout {
     QRectF leftShutter;  // imgLaden(0)
     QRectF rightShutter; // imgLaden(1)
     double sillX1 = 0, sillX2 = 0, sillY = 0;
-    QPointF button[2];   // PicBut(0), PicBut(1)
-    QPointF clock;       // lblTime
+    QPointF button[2]; // PicBut(0), PicBut(1)
+    QPointF clock;     // lblTime
 };
 DecorationLayout decorationLayout(const BoardGeometry& g, double Y0, double buttonWidth,
                                   double labelWidth);

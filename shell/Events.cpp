@@ -44,14 +44,17 @@ void frmMirvel::connectEvents() {
 
     on(this, mnuOnlinehilfe, &QAction::triggered, "mnuOnlinehilfe_Click",
        [this] { mnuOnlinehilfe_Click(); });
-    on(this, mnuHomepage, &QAction::triggered, "mnuHomepage_Click", [this] { mnuHomepage_Click(); });
+    on(this, mnuHomepage, &QAction::triggered, "mnuHomepage_Click",
+       [this] { mnuHomepage_Click(); });
     on(this, mnuEMail, &QAction::triggered, "mnuEMail_Click", [this] { mnuEMail_Click(); });
     on(this, mnuUeber, &QAction::triggered, "mnuUeber_Click", [this] { mnuUeber_Click(); });
 
     // The arrow keys press the tile on that side of the blank. Escape is left alone on
     // purpose: the end command asks nothing, and one stray key must not end a game.
-    const std::pair<Qt::Key, std::pair<int, int>> arrows[] = {
-        {Qt::Key_Left, {0, -1}}, {Qt::Key_Right, {0, 1}}, {Qt::Key_Up, {-1, 0}}, {Qt::Key_Down, {1, 0}}};
+    const std::pair<Qt::Key, std::pair<int, int>> arrows[] = {{Qt::Key_Left, {0, -1}},
+                                                              {Qt::Key_Right, {0, 1}},
+                                                              {Qt::Key_Up, {-1, 0}},
+                                                              {Qt::Key_Down, {1, 0}}};
     for (const auto& [key, step] : arrows) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         const auto [rowStep, colStep] = step;
@@ -62,10 +65,10 @@ void frmMirvel::connectEvents() {
 }
 
 void frmMirvel::connectTile(int Index) {
-    QObject::connect(imgPuzz[Index], &ImageControl::mouseDown, this,
-                     [this, Index](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at) {
-                         reportUntrapped("frmMirvel", "imgPuzz_MouseDown", [&] {
-                             imgPuzz_MouseDown(Index, button, shift, at.x(), at.y());
-                         });
-                     });
+    QObject::connect(
+        imgPuzz[Index], &ImageControl::mouseDown, this,
+        [this, Index](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at) {
+            reportUntrapped("frmMirvel", "imgPuzz_MouseDown",
+                            [&] { imgPuzz_MouseDown(Index, button, shift, at.x(), at.y()); });
+        });
 }

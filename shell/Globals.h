@@ -5,8 +5,8 @@
 
 #include <QString>
 
-extern rt::Integer LangOffset;  // 0 German, 1000 English, 2000 Swedish, 3000 Italian
-extern rt::Boolean SoundOn;     // sound effects on
-extern rt::Boolean MusicOn;     // background music playing
-extern rt::Boolean MusicLoop;   // endless music
-extern QString MidiFilePath;    // the tune file in the temporary folder
+extern rt::Integer LangOffset; // 0 German, 1000 English, 2000 Swedish, 3000 Italian
+extern rt::Boolean SoundOn;    // sound effects on
+extern rt::Boolean MusicOn;    // background music playing
+extern rt::Boolean MusicLoop;  // endless music
+extern QString MidiFilePath;   // the tune file in the temporary folder

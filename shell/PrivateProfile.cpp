@@ -11,7 +11,9 @@ namespace PrivateProfile {
 
 namespace {
 
-QByteArray trimmedBlanks(QByteArray text) { return text.trimmed(); }
+QByteArray trimmedBlanks(QByteArray text) {
+    return text.trimmed();
+}
 
 bool sameName(const QByteArray& a, const QByteArray& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -58,7 +60,7 @@ QList<Line> splitLines(const QByteArray& file) {
 
 // Index of the section's header line and one past its last line, or nullopt.
 std::optional<std::pair<qsizetype, qsizetype>> findSection(const QList<Line>& lines,
-                                                             const QByteArray& section) {
+                                                           const QByteArray& section) {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const auto name = lines[i].sectionName();
         if (!name || !sameName(*name, section))

@@ -12,10 +12,18 @@ QString& folderOverride() {
 
 namespace ProgramInfo {
 
-QString title() { return QStringLiteral("Mirvel"); }
-int versionMajor() { return MIRVEL_VERSION_MAJOR; }
-int versionMinor() { return MIRVEL_VERSION_MINOR; }
-int versionRevision() { return MIRVEL_VERSION_PATCH; }
+QString title() {
+    return QStringLiteral("Mirvel");
+}
+int versionMajor() {
+    return MIRVEL_VERSION_MAJOR;
+}
+int versionMinor() {
+    return MIRVEL_VERSION_MINOR;
+}
+int versionRevision() {
+    return MIRVEL_VERSION_PATCH;
+}
 
 QString exeName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -25,6 +33,8 @@ QString folder() {
     return folderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride();
 }
 
-void setFolder(const QString& f) { folderOverride() = f; }
+void setFolder(const QString& f) {
+    folderOverride() = f;
+}
 
 } // namespace ProgramInfo

@@ -15,6 +15,10 @@ void Randomize() {
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
-void Randomize(std::uint64_t seed) { generator().seed(seed); }
+void Randomize(std::uint64_t seed) {
+    generator().seed(seed);
+}
 
-double Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator()); }
+double Rnd() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
+}

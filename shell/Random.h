@@ -3,6 +3,6 @@
 
 #include <cstdint>
 
-void Randomize();                    // seed from the system clock
-void Randomize(std::uint64_t seed);  // a fixed seed, for repeatable runs
-double Rnd();                        // uniform in [0, 1)
+void Randomize();                   // seed from the system clock
+void Randomize(std::uint64_t seed); // a fixed seed, for repeatable runs
+double Rnd();                       // uniform in [0, 1)

@@ -2,7 +2,9 @@
 
 #include <QtGlobal>
 
-static void registerResources() { Q_INIT_RESOURCE(resources); }
+static void registerResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 void initResources() {
     static const bool once = (registerResources(), true);

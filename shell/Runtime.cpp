@@ -45,8 +45,12 @@ Integer mod(Integer a, Integer b) {
     return static_cast<Integer>(a % b);
 }
 
-Integer add(Integer a, Integer b) { return checked(static_cast<long long>(a) + b); }
-Integer mul(Integer a, Integer b) { return checked(static_cast<long long>(a) * b); }
+Integer add(Integer a, Integer b) {
+    return checked(static_cast<long long>(a) + b);
+}
+Integer mul(Integer a, Integer b) {
+    return checked(static_cast<long long>(a) * b);
+}
 
 QString Str(long long value) {
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
@@ -54,7 +58,9 @@ QString Str(long long value) {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
 
 // Reads a decimal number starting at pos; returns how many characters formed it (0: none).
 qsizetype scanNumber(const QString& t, qsizetype pos, double* out) {

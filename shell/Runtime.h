@@ -14,9 +14,13 @@ using Boolean = std::int16_t; // -1 true, 0 false
 constexpr Boolean True = -1;
 constexpr Boolean False = 0;
 
-inline Boolean toBoolean(bool b) { return b ? True : False; }
+inline Boolean toBoolean(bool b) {
+    return b ? True : False;
+}
 // Bitwise complement: the toggle of a -1/0 flag.
-inline Boolean Not(Boolean b) { return static_cast<Boolean>(~b); }
+inline Boolean Not(Boolean b) {
+    return static_cast<Boolean>(~b);
+}
 
 // A whole number that must fit in 16 bits; outside -32768..32767 raises error 6 (Overflow).
 Integer checked(long long value);

@@ -1,8 +1,8 @@
 // Start-up, resizing and shutdown of the main window.
 
 #include "about/frmInfo.h"
-#include "errors/ProgramEnd.h"
 #include "errors/Procedure.h"
+#include "errors/ProgramEnd.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "shell/Allgemein.h"
@@ -44,7 +44,9 @@ void frmMirvel::Form_Load() {
             n = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5);
             mnuSize_Click(n - 3);
         },
-        [&] { mnuMusic_Click(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), 1)); },
+        [&] {
+            mnuMusic_Click(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), 1));
+        },
         [&] {
             SoundOn = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlaySound"), -1);
             mnuPlaySounds->setChecked(SoundOn != 0);

@@ -5,7 +5,9 @@
 #include <QSettings>
 
 namespace {
-QString path(const QString& section, const QString& key) { return section + u'/' + key; }
+QString path(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 } // namespace
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,

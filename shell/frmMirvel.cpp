@@ -188,8 +188,12 @@ void frmMirvel::createControls() {
     Timer2->setInterval(1000);
 }
 
-double frmMirvel::clientWidth() const { return client->width(); }
-double frmMirvel::clientHeight() const { return client->height(); }
+double frmMirvel::clientWidth() const {
+    return client->width();
+}
+double frmMirvel::clientHeight() const {
+    return client->height();
+}
 
 void frmMirvel::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);

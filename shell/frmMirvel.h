@@ -6,8 +6,8 @@
 #include "render/PictureClip.h"
 #include "shell/Runtime.h"
 
-#include <QMainWindow>
 #include "shell/ControlArray.h"
+#include <QMainWindow>
 
 #include <array>
 
@@ -41,8 +41,8 @@ public:
     // Play.
     void mnuStart_Click();
     void PicBut_Click(int Index);
-    void imgPuzz_MouseDown(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
-                           double X, double Y);
+    void imgPuzz_MouseDown(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, double X,
+                           double Y);
     void ChangeButtons(const rt::Integer& Index);
     void Timer1_Timer();
     void mnuEnde_Click();
@@ -123,9 +123,9 @@ private:
     double clientWidth() const;
     double clientHeight() const;
 
-    bool m_laidOut = false;          // LaidOut
-    bool m_clockWasRunning = false;  // ClockWasRunning
-    bool m_newGameCalled = false;    // NewGame's first call of the run does nothing
+    bool m_laidOut = false;         // LaidOut
+    bool m_clockWasRunning = false; // ClockWasRunning
+    bool m_newGameCalled = false;   // NewGame's first call of the run does nothing
     bool m_activatedOnce = false;
 };
 

@@ -13,7 +13,10 @@ void frmMirvel::mnuPlaySounds_Click() {
     p.run({
         [&] { SoundOn = rt::Not(SoundOn); },
         [&] { mnuPlaySounds->setChecked(SoundOn != 0); },
-        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("PlaySound"), rt::Str(SoundOn)); },
+        [&] {
+            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("PlaySound"),
+                           rt::Str(SoundOn));
+        },
     });
 }
 
@@ -45,6 +48,8 @@ void frmMirvel::mnuMusic_Click(int Index) {
             p.disarm();
         },
         [&] { mnuMusic(Index)->setChecked(true); },
-        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), rt::Str(Index)); },
+        [&] {
+            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), rt::Str(Index));
+        },
     });
 }

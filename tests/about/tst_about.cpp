@@ -43,12 +43,18 @@ private slots:
     void firstStartFollowsTheLocale_data() {
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("seen");
-        QTest::newRow("German (Germany)") << "de_DE.UTF-8" << "offset 0 menu &Spiel";
-        QTest::newRow("German (Austria)") << "de_AT.UTF-8" << "offset 1000 menu &Game";
-        QTest::newRow("German (Switzerland)") << "de_CH" << "offset 1000 menu &Game";
-        QTest::newRow("English (US)") << "en_US.UTF-8" << "offset 1000 menu &Game";
-        QTest::newRow("Swedish") << "sv_SE.UTF-8" << "offset 1000 menu &Game";
-        QTest::newRow("no locale") << "C" << "offset 1000 menu &Game";
+        QTest::newRow("German (Germany)") << "de_DE.UTF-8"
+                                          << "offset 0 menu &Spiel";
+        QTest::newRow("German (Austria)") << "de_AT.UTF-8"
+                                          << "offset 1000 menu &Game";
+        QTest::newRow("German (Switzerland)") << "de_CH"
+                                              << "offset 1000 menu &Game";
+        QTest::newRow("English (US)") << "en_US.UTF-8"
+                                      << "offset 1000 menu &Game";
+        QTest::newRow("Swedish") << "sv_SE.UTF-8"
+                                 << "offset 1000 menu &Game";
+        QTest::newRow("no locale") << "C"
+                                   << "offset 1000 menu &Game";
     }
     void firstStartFollowsTheLocale() {
         QFETCH(QString, lang);
@@ -63,8 +69,9 @@ private slots:
         const ProbeResult first = runProbe({QStringLiteral("locale"), folder.path()}, env);
         QCOMPARE(first.lines, (QStringList{QStringLiteral("about"), seen}));
         // The second start takes the saved language, whatever the locale says.
-        env.insert(QStringLiteral("LANG"), seen.contains(QLatin1String("&Spiel")) ? QStringLiteral("en_US.UTF-8")
-                                                                                    : QStringLiteral("de_DE.UTF-8"));
+        env.insert(QStringLiteral("LANG"), seen.contains(QLatin1String("&Spiel"))
+                                               ? QStringLiteral("en_US.UTF-8")
+                                               : QStringLiteral("de_DE.UTF-8"));
         const ProbeResult second = runProbe({QStringLiteral("locale"), folder.path()}, env);
         QCOMPARE(second.lines, (QStringList{QStringLiteral("about"), seen}));
     }
@@ -140,7 +147,6 @@ private slots:
         QVERIFY(f.mnuLang[2]->isChecked());
         QVERIFY(w.ini().contains("Sprache= 2000\n"));
     }
-
 };
 
 MIRVEL_TEST_MAIN(TestAbout)

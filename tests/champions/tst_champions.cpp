@@ -17,8 +17,12 @@
 
 namespace {
 
-QSettings store() { return QSettings(QStringLiteral("Mirvel"), QStringLiteral("Mirvel")); }
-QVariant stored(const QString& key) { return store().value(QStringLiteral("Highscore/") + key); }
+QSettings store() {
+    return QSettings(QStringLiteral("Mirvel"), QStringLiteral("Mirvel"));
+}
+QVariant stored(const QString& key) {
+    return store().value(QStringLiteral("Highscore/") + key);
+}
 void storeTime(const QString& key, const QString& value) {
     QSettings s(QStringLiteral("Mirvel"), QStringLiteral("Mirvel"));
     s.setValue(QStringLiteral("Highscore/") + key, value);
@@ -37,26 +41,39 @@ private slots:
     void records_data() {
         QTest::addColumn<QString>("before"); // stored time of the 5 x 5 slot, "" for none
         QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("typed");  // "<cancel>" cancels the prompt
+        QTest::addColumn<QString>("typed"); // "<cancel>" cancels the prompt
         QTest::addColumn<bool>("prompted");
-        QTest::addColumn<QString>("time");   // stored afterwards, "" for none
+        QTest::addColumn<QString>("time"); // stored afterwards, "" for none
         QTest::addColumn<QString>("name");
-        QTest::newRow("first win") << "" << 57 << "Anna" << true << "57" << "Anna";
-        QTest::newRow("faster") << "57" << 56 << "Bo" << true << "56" << "Bo";
-        QTest::newRow("tie keeps the champion") << "57" << 57 << "Bo" << false << "57" << "";
-        QTest::newRow("slower") << "57" << 58 << "Bo" << false << "57" << "";
-        QTest::newRow("0 seconds never") << "" << 0 << "Bo" << false << "" << "";
-        QTest::newRow("9999 on an empty slot") << "" << 9999 << "Bo" << false << "" << "";
-        QTest::newRow("9998 on an empty slot") << "" << 9998 << "Bo" << true << "9998" << "Bo";
-        QTest::newRow("cancel keeps the time") << "" << 12 << "<cancel>" << true << "12" << "";
-        QTest::newRow("blanks trimmed") << "" << 12 << "   Carla  " << true << "12" << "Carla";
-        QTest::newRow("blanks only") << "" << 12 << "     " << true << "12" << "";
-        QTest::newRow("25 characters cut to 20") << "" << 12 << "abcdefghijklmnopqrstuvwxy" << true << "12"
-                                                  << "abcdefghijklmnopqrst";
-        QTest::newRow("characters, not bytes") << "" << 12 << "ÄÖÜäöüßÄÖÜäöüßÄÖÜäöüßÄÖÜ" << true << "12"
-                                                << "ÄÖÜäöüßÄÖÜäöüßÄÖÜäöü";
-        QTest::newRow("emoji kept whole") << "" << 12 << "abcdefghijklmnopqrs\U0001F600xyz" << true << "12"
-                                          << "abcdefghijklmnopqrs\U0001F600";
+        QTest::newRow("first win") << "" << 57 << "Anna" << true << "57"
+                                   << "Anna";
+        QTest::newRow("faster") << "57" << 56 << "Bo" << true << "56"
+                                << "Bo";
+        QTest::newRow("tie keeps the champion") << "57" << 57 << "Bo" << false << "57"
+                                                << "";
+        QTest::newRow("slower") << "57" << 58 << "Bo" << false << "57"
+                                << "";
+        QTest::newRow("0 seconds never") << "" << 0 << "Bo" << false << ""
+                                         << "";
+        QTest::newRow("9999 on an empty slot") << "" << 9999 << "Bo" << false << ""
+                                               << "";
+        QTest::newRow("9998 on an empty slot") << "" << 9998 << "Bo" << true << "9998"
+                                               << "Bo";
+        QTest::newRow("cancel keeps the time") << "" << 12 << "<cancel>" << true << "12"
+                                               << "";
+        QTest::newRow("blanks trimmed") << "" << 12 << "   Carla  " << true << "12"
+                                        << "Carla";
+        QTest::newRow("blanks only") << "" << 12 << "     " << true << "12"
+                                     << "";
+        QTest::newRow("25 characters cut to 20")
+            << "" << 12 << "abcdefghijklmnopqrstuvwxy" << true << "12"
+            << "abcdefghijklmnopqrst";
+        QTest::newRow("characters, not bytes")
+            << "" << 12 << "ÄÖÜäöüßÄÖÜäöüßÄÖÜäöüßÄÖÜ" << true << "12"
+            << "ÄÖÜäöüßÄÖÜäöüßÄÖÜäöü";
+        QTest::newRow("emoji kept whole")
+            << "" << 12 << "abcdefghijklmnopqrs\U0001F600xyz" << true << "12"
+            << "abcdefghijklmnopqrs\U0001F600";
     }
     void records() {
         QFETCH(QString, before);
@@ -93,7 +110,8 @@ private slots:
         }
         QCOMPARE(stored(QStringLiteral("5")).toString(), time);
         QCOMPARE(stored(QStringLiteral("Name5")).toString(), name);
-        QCOMPARE(store().allKeys().filter(QStringLiteral("Highscore/")).size(), time.isEmpty() ? 0 : 2);
+        QCOMPARE(store().allKeys().filter(QStringLiteral("Highscore/")).size(),
+                 time.isEmpty() ? 0 : 2);
     }
 
     void storedTimeThatIsNoNumber() {
@@ -103,14 +121,17 @@ private slots:
         ModalDriver driver(answer::errorsWith(2, &reports));
         w.form->GameSeconds = 30;
         w.form->WriteHighScore();
-        QCOMPARE(reports, QStringList{QStringLiteral("13 (Type mismatch)|frmMirvel|WriteHighScore|1")});
+        QCOMPARE(reports,
+                 QStringList{QStringLiteral("13 (Type mismatch)|frmMirvel|WriteHighScore|1")});
         QCOMPARE(stored(QStringLiteral("5")).toString(), QStringLiteral("fast"));
         QVERIFY(!stored(QStringLiteral("Name5")).isValid());
     }
 
     void listTextByteForByte() {
-        const QMap<QString, QString> entries = {{"4", "57"}, {"Name4", "Anna"}, {"8", "1200"}, {"Name8", ""}};
-        const QString text = championsListText(QStringLiteral("Teile"), QStringLiteral("Zeit (s)"), QStringLiteral("Name"),
+        const QMap<QString, QString> entries = {
+            {"4", "57"}, {"Name4", "Anna"}, {"8", "1200"}, {"Name8", ""}};
+        const QString text = championsListText(QStringLiteral("Teile"), QStringLiteral("Zeit (s)"),
+                                               QStringLiteral("Name"),
                                                [&](const QString& key, const QString& fallback) {
                                                    return entries.value(key, fallback);
                                                });
@@ -170,8 +191,10 @@ private slots:
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
             p->setProcessEnvironment(env);
         }
-        a.start(QStringLiteral(MIRVEL_PROBE), {QStringLiteral("record"), folder.path(), QStringLiteral("3"), QStringLiteral("40")});
-        b.start(QStringLiteral(MIRVEL_PROBE), {QStringLiteral("record"), folder.path(), QStringLiteral("4"), QStringLiteral("40")});
+        a.start(QStringLiteral(MIRVEL_PROBE), {QStringLiteral("record"), folder.path(),
+                                               QStringLiteral("3"), QStringLiteral("40")});
+        b.start(QStringLiteral(MIRVEL_PROBE), {QStringLiteral("record"), folder.path(),
+                                               QStringLiteral("4"), QStringLiteral("40")});
         QVERIFY(a.waitForFinished(60000) && b.waitForFinished(60000));
         QCOMPARE(a.exitCode(), 0);
         QCOMPARE(b.exitCode(), 0);

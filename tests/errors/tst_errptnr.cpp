@@ -33,7 +33,9 @@ struct FailingProcedure {
     }
 };
 
-void untrappedHelper() { raiseError(ErrNo::SubscriptOutOfRange); }
+void untrappedHelper() {
+    raiseError(ErrNo::SubscriptOutOfRange);
+}
 
 } // namespace
 
@@ -141,7 +143,8 @@ private slots:
                 throw RuntimeError(ErrNo::ResourceNotFound);
         });
         QCOMPARE(runs, 3); // retried twice, then it went through
-        QCOMPARE(reports, (QStringList{QStringLiteral("mnuBild_Click|0"), QStringLiteral("mnuBild_Click|0")}));
+        QCOMPARE(reports, (QStringList{QStringLiteral("mnuBild_Click|0"),
+                                       QStringLiteral("mnuBild_Click|0")}));
     }
 
     void foreignExceptionsAreReportedToo() {
@@ -196,7 +199,8 @@ private slots:
         QCOMPARE(dialog.framContinue->geometry(), QRect(0, 276, 481, 57));
         QCOMPARE(dialog.cmdContinue[3]->geometry(), QRect(376, 16, 89, 33));
         QCOMPARE(dialog.cmdContinue[1]->text(), QStringLiteral("&Ignorieren   Ignore"));
-        QCOMPARE(dialog.framFehler->title(), QStringLiteral("Fehlerbeschreibung / error description:"));
+        QCOMPARE(dialog.framFehler->title(),
+                 QStringLiteral("Fehlerbeschreibung / error description:"));
         QVERIFY(dialog.lblComment->text().startsWith(QStringLiteral("There is a problem.")));
         QCOMPARE(dialog.lblError[0]->size(), QSize(347, 45)); // the description box does not grow
         for (auto* b : dialog.cmdContinue)
@@ -204,7 +208,8 @@ private slots:
     }
 
     void lpstrToVbString() {
-        QCOMPARE(ErrPtnr::LPSTRToVBString(QString::fromUtf16(u"SP1\0rest", 8)), QStringLiteral("SP1"));
+        QCOMPARE(ErrPtnr::LPSTRToVBString(QString::fromUtf16(u"SP1\0rest", 8)),
+                 QStringLiteral("SP1"));
         QCOMPARE(ErrPtnr::LPSTRToVBString(QStringLiteral("no nul")), QString());
     }
 };

@@ -2,8 +2,8 @@
 // language menu puts all nineteen texts on the main window, moves the check mark and stores
 // the choice, and saved values outside the four fall back to German.
 
-#include "lang/Language.h"
 #include "errors/RuntimeError.h"
+#include "lang/Language.h"
 #include "lang/StringTable.h"
 #include "shell/Globals.h"
 #include "support/ErrorOf.h"
@@ -22,12 +22,12 @@ const QList<int> BaseIds = {102, 103, 110, 111, 113, 114, 115, 116, 118, 119, 12
 
 // The nineteen texts of the main window, as shown, in the order they are applied.
 QStringList windowTexts(const frmMirvel& f) {
-    return {f.mnuStart->text(),      f.mnuEMail->text(),     f.mnuEnde->text(),
-            f.mnuHighScore->text(),  f.mnuHilfe->title(),    f.mnuOnlinehilfe->text(),
-            f.mnuOptionen->title(),  f.mnuTeile->title(),    f.mnuBilder->title(),
-            f.mnuPlayMusic->title(), f.mnuMusic[0]->text(),  f.mnuMusic[1]->text(),
+    return {f.mnuStart->text(),      f.mnuEMail->text(),      f.mnuEnde->text(),
+            f.mnuHighScore->text(),  f.mnuHilfe->title(),     f.mnuOnlinehilfe->text(),
+            f.mnuOptionen->title(),  f.mnuTeile->title(),     f.mnuBilder->title(),
+            f.mnuPlayMusic->title(), f.mnuMusic[0]->text(),   f.mnuMusic[1]->text(),
             f.mnuMusic[2]->text(),   f.mnuPlaySounds->text(), f.mnuSpiel->title(),
-            f.mnuSprache->title(),   f.mnuUeber->text(),     f.PicBut[0]->toolTip(),
+            f.mnuSprache->title(),   f.mnuUeber->text(),      f.PicBut[0]->toolTip(),
             f.PicBut[1]->toolTip()};
 }
 const QList<int> WindowTextIds = {137, 122, 115, 114, 120, 121, 116, 148, 152, 118,
@@ -47,7 +47,8 @@ private slots:
         QCOMPARE(table.size(), BaseIds.size() * 4);
         for (int offset : {0, 1000, 2000, 3000})
             for (int id : BaseIds)
-                QVERIFY2(!table.value(offset + id).isEmpty(), qPrintable(QString::number(offset + id)));
+                QVERIFY2(!table.value(offset + id).isEmpty(),
+                         qPrintable(QString::number(offset + id)));
         QCOMPARE(LoadResString(3149), QStringLiteral("Nessuna")); // no access key
         QCOMPARE(LoadResString(2133), QStringLiteral("En &gång"));
         QCOMPARE(LoadResString(1103), QStringLiteral("TOVA progam number KLV_106"));
@@ -57,8 +58,9 @@ private slots:
     }
 
     void tableParsing() {
-        const QHash<int, QString> t = parseStringTable("# comment\r\n\r\n110\tSpiel starten\r\nbad line\n"
-                                                       "x1\tno id\n\t\n1110\tStart game\twith tab\n");
+        const QHash<int, QString> t =
+            parseStringTable("# comment\r\n\r\n110\tSpiel starten\r\nbad line\n"
+                             "x1\tno id\n\t\n1110\tStart game\twith tab\n");
         QCOMPARE(t.size(), 2);
         QCOMPARE(t.value(110), QStringLiteral("Spiel starten"));
         QCOMPARE(t.value(1110), QStringLiteral("Start game\twith tab"));
@@ -70,10 +72,14 @@ private slots:
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("startTip");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("English") << 1 << "&Game" << "Start game" << QByteArray("Sprache= 1000");
-        QTest::newRow("Swedish") << 2 << "&Spel" << "Starta spel" << QByteArray("Sprache= 2000");
-        QTest::newRow("Italian") << 3 << "&Gioco" << "Iniziare il Gioco" << QByteArray("Sprache= 3000");
-        QTest::newRow("German") << 0 << "&Spiel" << "Spiel starten" << QByteArray("Sprache= 0");
+        QTest::newRow("English") << 1 << "&Game"
+                                 << "Start game" << QByteArray("Sprache= 1000");
+        QTest::newRow("Swedish") << 2 << "&Spel"
+                                 << "Starta spel" << QByteArray("Sprache= 2000");
+        QTest::newRow("Italian") << 3 << "&Gioco"
+                                 << "Iniziare il Gioco" << QByteArray("Sprache= 3000");
+        QTest::newRow("German") << 0 << "&Spiel"
+                                << "Spiel starten" << QByteArray("Sprache= 0");
     }
     void switchingLanguages() {
         QFETCH(int, index);
@@ -133,7 +139,6 @@ private slots:
         QFETCH(int, offset);
         QCOMPARE(languageOffsetFromSaved(saved), rt::Integer(offset));
     }
-
 };
 
 MIRVEL_TEST_MAIN(TestLanguage)

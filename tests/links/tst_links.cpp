@@ -29,14 +29,15 @@ private slots:
         QCOMPARE(shell.opened.size(), 3);
         QCOMPARE(shell.opened[0], QUrl(QStringLiteral("https://www.kelmsoft.example/")));
         QCOMPARE(shell.opened[1], QUrl(QStringLiteral("mailto:support@kelmsoft.example")));
-        QCOMPARE(shell.opened[2], QUrl::fromLocalFile(QDir(w.folder.path()).filePath(QStringLiteral("Mirvel.chm"))));
+        QCOMPARE(shell.opened[2],
+                 QUrl::fromLocalFile(QDir(w.folder.path()).filePath(QStringLiteral("Mirvel.chm"))));
     }
 
     void captionsFollowTheLanguageButTheHomepage() {
         LoadedWindow w;
         frmMirvel& f = *w.form;
-        const QStringList email = {"&Email an Kelmsoft...", "&E-Mail to Kelmsoft...", "&E-Post till Kelmsoft...",
-                                   "&Posta elettronica a Kelmsoft"};
+        const QStringList email = {"&Email an Kelmsoft...", "&E-Mail to Kelmsoft...",
+                                   "&E-Post till Kelmsoft...", "&Posta elettronica a Kelmsoft"};
         for (int i = 0; i < 4; ++i) {
             f.mnuLang[i]->trigger();
             QCOMPARE(f.mnuEMail->text(), email[i]);
@@ -67,8 +68,10 @@ private slots:
         extract.start(QStringLiteral("extract_chmLib"), {chm, out.path()});
         QVERIFY(extract.waitForFinished(30000));
         QCOMPARE(extract.exitCode(), 0);
-        for (const char* topic : {"index.html", "de/index.html", "de/spielen.html", "en/index.html", "en/playing.html"})
-            QVERIFY2(QFileInfo(QDir(out.path()).filePath(QLatin1String(topic))).size() > 200, topic);
+        for (const char* topic :
+             {"index.html", "de/index.html", "de/spielen.html", "en/index.html", "en/playing.html"})
+            QVERIFY2(QFileInfo(QDir(out.path()).filePath(QLatin1String(topic))).size() > 200,
+                     topic);
 
         // #SYSTEM: a version, then records of code, length and data; code 2 is the default topic.
         QFile system(QDir(out.path()).filePath(QStringLiteral("#SYSTEM")));
@@ -79,7 +82,8 @@ private slots:
             const auto code = qFromLittleEndian<quint16>(s.constData() + at);
             const auto length = qFromLittleEndian<quint16>(s.constData() + at + 2);
             if (code == 2)
-                defaultTopic = QString::fromLatin1(s.mid(at + 4, length)).section(QChar(u'\0'), 0, 0);
+                defaultTopic =
+                    QString::fromLatin1(s.mid(at + 4, length)).section(QChar(u'\0'), 0, 0);
             at += 4 + length;
         }
         QCOMPARE(defaultTopic, QStringLiteral("index.html"));

@@ -41,7 +41,8 @@ private slots:
         QStringList reports;
         ModalDriver driver(answer::errorsWith(2, &reports));
         f.NewGame();
-        QCOMPARE(reports, QStringList{QStringLiteral("340 (Control array element doesn't exist)|frmMirvel|NewGame|7")});
+        QCOMPARE(reports, QStringList{QStringLiteral(
+                              "340 (Control array element doesn't exist)|frmMirvel|NewGame|7")});
     }
 
     void newGameResetsTheBoard() {
@@ -59,10 +60,12 @@ private slots:
         QCOMPARE(f.IsSolved, rt::True);
         QCOMPARE(f.GameSeconds, 0);
         QVERIFY(!f.Timer1->isActive());
-        QCOMPARE(f.lblTime->text(), QStringLiteral("41")); // shows the last count until the next tick
+        QCOMPARE(f.lblTime->text(),
+                 QStringLiteral("41")); // shows the last count until the next tick
         QVERIFY(f.PicBut[0]->isEnabled());
         QCOMPARE(f.imgPuzz[8]->Picture().toImage(), f.PicClip1.GraphicCell(8).toImage());
-        QCOMPARE(f.imgPuzz[4]->geometry(), QRect(290, 146, 110, 110)); // 177 + 3 + 110, 3 + 110 + 32.9
+        QCOMPARE(f.imgPuzz[4]->geometry(),
+                 QRect(290, 146, 110, 110)); // 177 + 3 + 110, 3 + 110 + 32.9
     }
 
     void shuffleMakesExactlyNToTheFourMoves_data() {

@@ -139,7 +139,7 @@ private slots:
         QVERIFY(f.mnuHighScore->isEnabled() && f.PicBut[0]->isEnabled());
         QCOMPARE(f.GameSeconds, 0);
         QCOMPARE(f.lblTime->text(), QString::number(played)); // the final time stays in view
-        QVERIFY(!f.mnuStart->isEnabled()); // later games start from the button
+        QVERIFY(!f.mnuStart->isEnabled());                    // later games start from the button
 
         // The next game: the button works again, the clock starts from 0.
         f.PicBut[0]->click();
@@ -221,7 +221,8 @@ private slots:
         f.mnuBild[2]->trigger();
         QCOMPARE(f.IsSolved, rt::True);
         QVERIFY(!f.Timer1->isActive());
-        QCOMPARE(f.imgPuzz[24]->Picture().toImage(), LoadResPicture(103).toImage().copy(320, 320, 80, 80));
+        QCOMPARE(f.imgPuzz[24]->Picture().toImage(),
+                 LoadResPicture(103).toImage().copy(320, 320, 80, 80));
     }
 };
 

@@ -58,7 +58,7 @@ private slots:
     }
 
     void marginAndSide() {
-        QCOMPARE(boardLeft(684, 329), rt::Integer(177)); // 355 halved, truncated
+        QCOMPARE(boardLeft(684, 329), rt::Integer(177));  // 355 halved, truncated
         QCOMPARE(boardLeft(100, 329), rt::Integer(-114)); // toward zero, not down
         QCOMPARE(boardSide(470), rt::Integer(329));
         QCOMPARE(boardSide(465), rt::Integer(326)); // 325.5 to even
@@ -77,7 +77,8 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QRect>("cell");
         QTest::newRow("400/3 first") << QSize(400, 400) << 3 << 0 << QRect(0, 0, 133, 133);
-        QTest::newRow("400/3 last drops the border") << QSize(400, 400) << 3 << 8 << QRect(266, 266, 133, 133);
+        QTest::newRow("400/3 last drops the border")
+            << QSize(400, 400) << 3 << 8 << QRect(266, 266, 133, 133);
         QTest::newRow("400/5 row major") << QSize(400, 400) << 5 << 7 << QRect(160, 80, 80, 80);
         QTest::newRow("400x401/7") << QSize(400, 401) << 7 << 48 << QRect(342, 342, 57, 57);
         QTest::newRow("400x401/8") << QSize(400, 401) << 8 << 9 << QRect(50, 50, 50, 50);

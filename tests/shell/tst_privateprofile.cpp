@@ -37,13 +37,17 @@ private slots:
         QTest::newRow("blank before value") << head + "Size= 5\n" << QByteArray("Size") << 5LL;
         QTest::newRow("no blank") << head + "Size=5\n" << QByteArray("Size") << 5LL;
         QTest::newRow("key in lower case") << head + "size=6\n" << QByteArray("Size") << 6LL;
-        QTest::newRow("asked in lower case") << head + "Picture= 2\n" << QByteArray("picture") << 2LL;
-        QTest::newRow("section in other case") << QByteArray("[OPTIONEN]\nSize=7\n") << QByteArray("Size") << 7LL;
-        QTest::newRow("blanks in brackets") << QByteArray("[ Optionen ]\nSize=7\n") << QByteArray("Size") << 7LL;
+        QTest::newRow("asked in lower case") << head + "Picture= 2\n"
+                                             << QByteArray("picture") << 2LL;
+        QTest::newRow("section in other case")
+            << QByteArray("[OPTIONEN]\nSize=7\n") << QByteArray("Size") << 7LL;
+        QTest::newRow("blanks in brackets")
+            << QByteArray("[ Optionen ]\nSize=7\n") << QByteArray("Size") << 7LL;
         QTest::newRow("blanks round =") << head + "  Size  =  7  \n" << QByteArray("Size") << 7LL;
         QTest::newRow("tab before value") << head + "Size=\t4\n" << QByteArray("Size") << 4LL;
         QTest::newRow("minus one") << head + "PlaySound=-1\n" << QByteArray("PlaySound") << -1LL;
-        QTest::newRow("blank and zero") << head + "PlaySound= 0\n" << QByteArray("PlaySound") << 0LL;
+        QTest::newRow("blank and zero") << head + "PlaySound= 0\n"
+                                        << QByteArray("PlaySound") << 0LL;
         QTest::newRow("plus sign") << head + "Size=+4\n" << QByteArray("Size") << 4LL;
         QTest::newRow("digit then letters") << head + "Size=5abc\n" << QByteArray("Size") << 5LL;
         QTest::newRow("letters only") << head + "Size=abc\n" << QByteArray("Size") << 0LL;
@@ -53,17 +57,24 @@ private slots:
         QTest::newRow("double quotes") << head + "Size=\"6\"\n" << QByteArray("Size") << 6LL;
         QTest::newRow("single quotes") << head + "Size='4'\n" << QByteArray("Size") << 4LL;
         QTest::newRow("unmatched quote") << head + "Size=\"6\n" << QByteArray("Size") << 0LL;
-        QTest::newRow("first duplicate wins") << head + "Size=3\nSize=8\n" << QByteArray("Size") << 3LL;
-        QTest::newRow("large stays large") << head + "Size=70000\n" << QByteArray("Size") << 70000LL;
-        QTest::newRow("CRLF lines") << QByteArray("[Optionen]\r\nSize= 5\r\nPicture= 1\r\n") << QByteArray("Picture") << 1LL;
+        QTest::newRow("first duplicate wins") << head + "Size=3\nSize=8\n"
+                                              << QByteArray("Size") << 3LL;
+        QTest::newRow("large stays large") << head + "Size=70000\n"
+                                           << QByteArray("Size") << 70000LL;
+        QTest::newRow("CRLF lines") << QByteArray("[Optionen]\r\nSize= 5\r\nPicture= 1\r\n")
+                                    << QByteArray("Picture") << 1LL;
         QTest::newRow("no final line break") << head + "Size= 8" << QByteArray("Size") << 8LL;
         QTest::newRow("missing key") << head + "Picture=1\n" << QByteArray("Size") << -99LL;
-        QTest::newRow("other section") << QByteArray("[Other]\nSize=7\n") << QByteArray("Size") << -99LL;
-        QTest::newRow("key before any section") << QByteArray("Size=7\n") << QByteArray("Size") << -99LL;
+        QTest::newRow("other section")
+            << QByteArray("[Other]\nSize=7\n") << QByteArray("Size") << -99LL;
+        QTest::newRow("key before any section")
+            << QByteArray("Size=7\n") << QByteArray("Size") << -99LL;
         QTest::newRow("comment") << head + ";Size=7\n" << QByteArray("Size") << -99LL;
-        QTest::newRow("key of next section") << head + "a=1\n[Zeta]\nSize=7\n" << QByteArray("Size") << -99LL;
+        QTest::newRow("key of next section") << head + "a=1\n[Zeta]\nSize=7\n"
+                                             << QByteArray("Size") << -99LL;
         static const char garbage[] = "\x00\xff[Optionen\n=\n==\nSize";
-        QTest::newRow("binary garbage") << QByteArray(garbage, sizeof garbage - 1) << QByteArray("Size") << -99LL;
+        QTest::newRow("binary garbage")
+            << QByteArray(garbage, sizeof garbage - 1) << QByteArray("Size") << -99LL;
     }
     void reading() {
         QFETCH(QByteArray, file);
@@ -80,8 +91,8 @@ private slots:
         QTest::newRow("new file") << QByteArray() << QByteArray("Size") << QByteArray(" 5")
                                   << QByteArray("[Optionen]\nSize= 5\n");
         QTest::newRow("replaced in place, spelling kept")
-            << QByteArray("[Optionen]\nPicture=1\nSize= 5\n") << QByteArray("picture") << QByteArray(" 2")
-            << QByteArray("[Optionen]\nPicture= 2\nSize= 5\n");
+            << QByteArray("[Optionen]\nPicture=1\nSize= 5\n") << QByteArray("picture")
+            << QByteArray(" 2") << QByteArray("[Optionen]\nPicture= 2\nSize= 5\n");
         QTest::newRow("added to its section")
             << QByteArray("[Optionen]\nSize= 5\n") << QByteArray("PlayMusic") << QByteArray(" 1")
             << QByteArray("[Optionen]\nSize= 5\nPlayMusic= 1\n");
@@ -91,7 +102,8 @@ private slots:
         QTest::newRow("other sections and comments kept")
             << QByteArray("; mine\n[Other]\na = 1\n\n[Optionen]\nSize= 3\n\n[Zeta]\nz=2\n")
             << QByteArray("Sprache") << QByteArray(" 1000")
-            << QByteArray("; mine\n[Other]\na = 1\n\n[Optionen]\nSize= 3\nSprache= 1000\n\n[Zeta]\nz=2\n");
+            << QByteArray(
+                   "; mine\n[Other]\na = 1\n\n[Optionen]\nSize= 3\nSprache= 1000\n\n[Zeta]\nz=2\n");
         QTest::newRow("section added at the end")
             << QByteArray("[Other]\na=1") << QByteArray("Size") << QByteArray(" 5")
             << QByteArray("[Other]\na=1\n\n[Optionen]\nSize= 5\n");
@@ -116,14 +128,23 @@ private slots:
     void fileRoundTrip() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Mirvel.ini"));
-        QCOMPARE(PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5, path), 5LL);
-        QVERIFY(PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral(" 7"), path));
-        QVERIFY(PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("picture"), QStringLiteral(" 2"), path));
-        QCOMPARE(PrivateProfile::getInt(QStringLiteral("optionen"), QStringLiteral("SIZE"), 5, path), 7LL);
-        QCOMPARE(PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0, path), 2LL);
+        QCOMPARE(
+            PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5, path),
+            5LL);
+        QVERIFY(PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("Size"),
+                                            QStringLiteral(" 7"), path));
+        QVERIFY(PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("picture"),
+                                            QStringLiteral(" 2"), path));
+        QCOMPARE(
+            PrivateProfile::getInt(QStringLiteral("optionen"), QStringLiteral("SIZE"), 5, path),
+            7LL);
+        QCOMPARE(
+            PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0, path),
+            2LL);
         QCOMPARE(fileText(path), QByteArray("[Optionen]\nSize= 7\npicture= 2\n"));
         // The rewrite leaves no temporary file behind.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Mirvel.ini")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Mirvel.ini")});
     }
 
     void failedWriteKeepsTheOldFile() {
@@ -140,13 +161,14 @@ private slots:
         bool written = true;
         {
             Unprivileged asUser;
-            written = PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("Size"),
-                                                  QStringLiteral(" 3"), path);
+            written = PrivateProfile::writeString(
+                QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral(" 3"), path);
         }
         setMode(dir.path(), 0700);
         QVERIFY(!written);
         QCOMPARE(fileText(path), old);
-        QVERIFY(!PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral(" 3"),
+        QVERIFY(!PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("Size"),
+                                             QStringLiteral(" 3"),
                                              dir.filePath(QStringLiteral("missing/Mirvel.ini"))));
     }
 
@@ -158,13 +180,15 @@ private slots:
         WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral(" 8"));
         QCOMPARE(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5), rt::Integer(8));
         WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral("70000"));
-        QCOMPARE(errorOf([] { GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5); }), 6);
+        QCOMPARE(errorOf([] { GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5); }),
+                 6);
         ProgramInfo::setFolder({});
     }
 
     void readOnlyProgramFolderFallsBackToTheUsersFolder() {
         QTemporaryDir program;
-        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        const QString config =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         QDir().mkpath(config);
         // Let "nobody" reach the test's configuration folder.
         for (QString d = config; d.size() > 1; d = QFileInfo(d).path())
@@ -176,7 +200,8 @@ private slots:
         {
             Unprivileged asUser;
             used = IniFilePath();
-            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), QStringLiteral(" 4"));
+            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"),
+                           QStringLiteral(" 4"));
             size = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Size"), 5);
         }
         ProgramInfo::setFolder({});

@@ -127,7 +127,6 @@ private slots:
         QCOMPARE(errorOf([&] { got = rt::CDbl(text); }), error);
         QCOMPARE(got, value);
     }
-
 };
 
 MIRVEL_TEST_MAIN(TestRuntime)

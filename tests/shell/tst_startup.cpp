@@ -29,7 +29,8 @@ int visibleTiles(const frmMirvel& f) {
 void describe(const QMenu* menu, int depth, QStringList& out) {
     for (QAction* a : menu->actions()) {
         const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
-        QString line = QString(depth, u'.') + name + u':' + (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QString line = QString(depth, u'.') + name + u':' +
+                       (a->isSeparator() ? QStringLiteral("-") : a->text());
         if (a->isChecked())
             line += QStringLiteral(" [x]");
         out.append(line);
@@ -78,17 +79,43 @@ private slots:
             menus.append(top->menu()->objectName() + u':' + top->text());
             describe(top->menu(), 1, menus);
         }
-        const QStringList expected = {
-            "mnuSpiel:&Spiel", ".mnuStart:&Start", ".mnuHighScore:&Champions anzeigen...", ".mnuBar1:-",
-            ".mnuEnde:Be&enden", "mnuOptionen:&Optionen", ".mnuTeile:&Teile", "..mnuSize:&3 x 3",
-            "..mnuSize:&4 x 4", "..mnuSize:&5 x 5 [x]", "..mnuSize:&6 x 6", "..mnuSize:&7 x 7",
-            "..mnuSize:&8 x 8", ".mnuBar5:-", ".mnuBilder:&Bild", "..mnuBild:&1 [x]", "..mnuBild:&2",
-            "..mnuBild:&3", ".mnubar2:-", ".mnuSprache:&Sprache", "..mnuLang:&Deutsch [x]",
-            "..mnuLang:&English", "..mnuLang:&Svenska", "..mnuLang:&Italiano", ".mnuBar3:-",
-            ".mnuPlaySounds:&Geräuscheffekte [x]", ".mnuPlayMusic:&Hintergrundmusik",
-            "..mnuMusic:&Keine", "..mnuMusic:&Einmal [x]", "..mnuMusic:En&dlos", "mnuHilfe:&Hilfe",
-            ".mnuOnlinehilfe:&Onlinehilfe", ".mnuBar4:-", ".mnuHomepage:&Kelmsoft's Homepage...",
-            ".mnuEMail:&Email an Kelmsoft...", ".mnuBar6:-", ".mnuUeber:&Über..."};
+        const QStringList expected = {"mnuSpiel:&Spiel",
+                                      ".mnuStart:&Start",
+                                      ".mnuHighScore:&Champions anzeigen...",
+                                      ".mnuBar1:-",
+                                      ".mnuEnde:Be&enden",
+                                      "mnuOptionen:&Optionen",
+                                      ".mnuTeile:&Teile",
+                                      "..mnuSize:&3 x 3",
+                                      "..mnuSize:&4 x 4",
+                                      "..mnuSize:&5 x 5 [x]",
+                                      "..mnuSize:&6 x 6",
+                                      "..mnuSize:&7 x 7",
+                                      "..mnuSize:&8 x 8",
+                                      ".mnuBar5:-",
+                                      ".mnuBilder:&Bild",
+                                      "..mnuBild:&1 [x]",
+                                      "..mnuBild:&2",
+                                      "..mnuBild:&3",
+                                      ".mnubar2:-",
+                                      ".mnuSprache:&Sprache",
+                                      "..mnuLang:&Deutsch [x]",
+                                      "..mnuLang:&English",
+                                      "..mnuLang:&Svenska",
+                                      "..mnuLang:&Italiano",
+                                      ".mnuBar3:-",
+                                      ".mnuPlaySounds:&Geräuscheffekte [x]",
+                                      ".mnuPlayMusic:&Hintergrundmusik",
+                                      "..mnuMusic:&Keine",
+                                      "..mnuMusic:&Einmal [x]",
+                                      "..mnuMusic:En&dlos",
+                                      "mnuHilfe:&Hilfe",
+                                      ".mnuOnlinehilfe:&Onlinehilfe",
+                                      ".mnuBar4:-",
+                                      ".mnuHomepage:&Kelmsoft's Homepage...",
+                                      ".mnuEMail:&Email an Kelmsoft...",
+                                      ".mnuBar6:-",
+                                      ".mnuUeber:&Über..."};
         QCOMPARE(menus, expected);
     }
 
@@ -126,12 +153,18 @@ private slots:
     void badStoredValues_data() {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QString>("report");
-        QTest::newRow("size 9") << QByteArray("[Optionen]\nSize=9\n") << "9 (Subscript out of range)|frmMirvel|mnuSize_Click|1";
-        QTest::newRow("size 2") << QByteArray("[Optionen]\nSize=2\n") << "9 (Subscript out of range)|frmMirvel|mnuSize_Click|1";
-        QTest::newRow("size 70000") << QByteArray("[Optionen]\nSize=70000\n") << "6 (Overflow)|frmMirvel|Form_Load|3";
-        QTest::newRow("picture 5") << QByteArray("[Optionen]\nPicture=5\n") << "326 (Resource not found)|frmMirvel|Form_Load|6";
-        QTest::newRow("picture -1") << QByteArray("[Optionen]\nPicture=-1\n") << "326 (Resource not found)|frmMirvel|Form_Load|6";
-        QTest::newRow("music 7") << QByteArray("[Optionen]\nPlayMusic=7\n") << "9 (Subscript out of range)|frmMirvel|Form_Load|4";
+        QTest::newRow("size 9") << QByteArray("[Optionen]\nSize=9\n")
+                                << "9 (Subscript out of range)|frmMirvel|mnuSize_Click|1";
+        QTest::newRow("size 2") << QByteArray("[Optionen]\nSize=2\n")
+                                << "9 (Subscript out of range)|frmMirvel|mnuSize_Click|1";
+        QTest::newRow("size 70000")
+            << QByteArray("[Optionen]\nSize=70000\n") << "6 (Overflow)|frmMirvel|Form_Load|3";
+        QTest::newRow("picture 5") << QByteArray("[Optionen]\nPicture=5\n")
+                                   << "326 (Resource not found)|frmMirvel|Form_Load|6";
+        QTest::newRow("picture -1") << QByteArray("[Optionen]\nPicture=-1\n")
+                                    << "326 (Resource not found)|frmMirvel|Form_Load|6";
+        QTest::newRow("music 7") << QByteArray("[Optionen]\nPlayMusic=7\n")
+                                 << "9 (Subscript out of range)|frmMirvel|Form_Load|4";
     }
     void badStoredValues() {
         QFETCH(QByteArray, ini);
@@ -156,8 +189,10 @@ private slots:
         QVERIFY(f.mnuSize[5]->isChecked() && !f.mnuSize[2]->isChecked());
         f.mnuBild[1]->trigger();
         QVERIFY(f.mnuBild[1]->isChecked() && !f.mnuBild[0]->isChecked());
-        QCOMPARE(f.imgPuzz[9]->Picture().toImage(), LoadResPicture(102).toImage().copy(50, 50, 50, 50));
-        QCOMPARE(w.ini(), QByteArray("[Optionen]\nPicture= 1\nSize= 8\nPlayMusic= 1\nSprache= 0\n"));
+        QCOMPARE(f.imgPuzz[9]->Picture().toImage(),
+                 LoadResPicture(102).toImage().copy(50, 50, 50, 50));
+        QCOMPARE(w.ini(),
+                 QByteArray("[Optionen]\nPicture= 1\nSize= 8\nPlayMusic= 1\nSprache= 0\n"));
 
         // The next start uses both choices.
         frmMirvel next;
@@ -204,7 +239,8 @@ private slots:
     void theBackgroundIsTiledFabric() {
         LoadedWindow w;
         const QImage shot = w.form->client->grab().toImage();
-        const QImage fabric = w.form->imgHinterg->Picture().toImage().convertToFormat(shot.format());
+        const QImage fabric =
+            w.form->imgHinterg->Picture().toImage().convertToFormat(shot.format());
         QCOMPARE(fabric.size(), QSize(50, 204));
         // Below the sill, away from every control, the client shows the texture at its place.
         for (QPoint p : {QPoint(5, 460), QPoint(655, 455), QPoint(300, 440)})

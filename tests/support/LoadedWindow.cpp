@@ -39,6 +39,10 @@ LoadedWindow::LoadedWindow(const QByteArray& ini, ModalDriver* driver) {
     QTest::qWait(20); // the first activation runs after the first layout
 }
 
-LoadedWindow::~LoadedWindow() { ProgramInfo::setFolder({}); }
+LoadedWindow::~LoadedWindow() {
+    ProgramInfo::setFolder({});
+}
 
-QString LoadedWindow::iniPath() const { return QDir(folder.path()).filePath(QStringLiteral("Mirvel.ini")); }
+QString LoadedWindow::iniPath() const {
+    return QDir(folder.path()).filePath(QStringLiteral("Mirvel.ini"));
+}

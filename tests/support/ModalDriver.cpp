@@ -16,7 +16,9 @@ ModalDriver::ModalDriver(Answer answer) : m_answer(std::move(answer)) {
     m_timer.start();
 }
 
-ModalDriver::~ModalDriver() { qApp->removeEventFilter(this); }
+ModalDriver::~ModalDriver() {
+    qApp->removeEventFilter(this);
+}
 
 bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
@@ -24,8 +26,9 @@ bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
         if (w->isWindow() && w->isModal()) {
             m_current = w;
             m_ticksOpen = 0;
-            m_names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                     : w->objectName());
+            m_names.append(w->objectName().isEmpty()
+                               ? QString::fromLatin1(w->metaObject()->className())
+                               : w->objectName());
             // The answer may open further modal windows: it runs from the event loop.
             QPointer<QWidget> shown(w);
             QTimer::singleShot(0, this, [this, shown] {
@@ -59,7 +62,9 @@ void continueWith(QWidget* errorDialog, int code) {
     static_cast<ErrPtnr*>(errorDialog)->cmdContinue[code]->click();
 }
 
-void okAboutBox(QWidget* aboutBox) { static_cast<frmInfo*>(aboutBox)->ok->click(); }
+void okAboutBox(QWidget* aboutBox) {
+    static_cast<frmInfo*>(aboutBox)->ok->click();
+}
 
 ModalDriver::Answer errorsWith(int code, QStringList* reports) {
     return [code, reports](QWidget* w) {
