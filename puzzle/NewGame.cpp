@@ -39,24 +39,8 @@ void frmMirvel::NewGame() {
             for (int i = 0; i < 64; ++i)
                 imgPuzz(i)->hide();
         },
-        [&] {
-            for (rt::Integer i = 0; i < rt::mul(N, N); ++i) {
-                imgPuzz(i)->setTag(QString::number(i + 1));
-                imgPuzz(i)->setPicture(PicClip1.GraphicCell(i));
-            }
-        },
-        [&] {
-            for (rt::Integer r = 0; r < N; ++r) {
-                for (rt::Integer c = 0; c < N; ++c) {
-                    ImageControl* tile = imgPuzz(r * N + c);
-                    tile->setHeight(g.T);
-                    tile->setWidth(g.T);
-                    tile->setLeft(tileLeft(g, N, c));
-                    tile->setTop(tileTop(g, N, r));
-                    tile->show();
-                }
-            }
-        },
+        [&] { dealPictureCells(N); },
+        [&] { placeTiles(g, N, true); },
         [&] { EmptyCell = rt::checked(N * N - 1LL); },
         [&] { PicBut(0)->setEnabled(true); },
     });

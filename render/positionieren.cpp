@@ -34,23 +34,8 @@ void frmMirvel::positionieren() {
             imgLaden(1)->hide();
             linBank->hide();
         },
-        [&] {
-            for (rt::Integer k = 0; k < rt::mul(N, N); ++k) {
-                imgPuzz(k)->setTag(QString::number(k + 1));
-                imgPuzz(k)->setPicture(PicClip1.GraphicCell(k));
-            }
-        },
-        [&] {
-            for (rt::Integer r = 0; r < N; ++r) {
-                for (rt::Integer c = 0; c < N; ++c) {
-                    ImageControl* tile = imgPuzz(r * N + c);
-                    tile->setHeight(g.T);
-                    tile->setWidth(g.T);
-                    tile->setLeft(tileLeft(g, N, c));
-                    tile->setTop(tileTop(g, N, r));
-                }
-            }
-        },
+        [&] { dealPictureCells(N); },
+        [&] { placeTiles(g, N, false); },
         [&] { EmptyCell = rt::checked(N * N - 1LL); },
         [&] {
             d = decorationLayout(g, imgPuzz(0)->Top(), PicBut(0)->width(), lblTime->width());

@@ -11,6 +11,7 @@
 
 #include <array>
 
+struct BoardGeometry;
 class ClientArea;
 class ImageControl;
 class LineControl;
@@ -118,6 +119,8 @@ private:
     void createControls();
     void connectEvents();
     void connectTile(int Index);
+    void dealPictureCells(rt::Integer N);
+    void placeTiles(const BoardGeometry& g, rt::Integer N, bool show);
     void pressNeighbourOfBlank(int rowStep, int colStep);
 
     double clientWidth() const;

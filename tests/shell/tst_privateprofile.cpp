@@ -8,6 +8,7 @@
 #include "shell/PrivateProfile.h"
 #include "shell/ProgramInfo.h"
 #include "support/ErrorOf.h"
+#include "support/LoadedWindow.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 
@@ -19,10 +20,6 @@ namespace {
 long long readInt(const QByteArray& file, const char* section, const char* key, long long def) {
     const auto value = PrivateProfile::findValue(file, section, key);
     return value ? PrivateProfile::leadingInteger(*value) : def;
-}
-QByteArray fileText(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 } // namespace
 
@@ -141,7 +138,7 @@ private slots:
         QCOMPARE(
             PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0, path),
             2LL);
-        QCOMPARE(fileText(path), QByteArray("[Optionen]\nSize= 7\npicture= 2\n"));
+        QCOMPARE(readFile(path), QByteArray("[Optionen]\nSize= 7\npicture= 2\n"));
         // The rewrite leaves no temporary file behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Mirvel.ini")});
@@ -166,7 +163,7 @@ private slots:
         }
         setMode(dir.path(), 0700);
         QVERIFY(!written);
-        QCOMPARE(fileText(path), old);
+        QCOMPARE(readFile(path), old);
         QVERIFY(!PrivateProfile::writeString(QStringLiteral("Optionen"), QStringLiteral("Size"),
                                              QStringLiteral(" 3"),
                                              dir.filePath(QStringLiteral("missing/Mirvel.ini"))));
@@ -208,7 +205,7 @@ private slots:
         setMode(program.path(), 0700);
         QCOMPARE(used, QDir(config).filePath(QStringLiteral("Mirvel/Mirvel.ini")));
         QCOMPARE(size, rt::Integer(4));
-        QCOMPARE(fileText(used), QByteArray("[Optionen]\nSize= 4\n"));
+        QCOMPARE(readFile(used), QByteArray("[Optionen]\nSize= 4\n"));
         QVERIFY(!QFile::exists(program.filePath(QStringLiteral("Mirvel.ini"))));
         QFile::remove(used);
     }
