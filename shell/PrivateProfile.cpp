@@ -19,9 +19,11 @@ bool sameName(const QByteArray& a, const QByteArray& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// One line of the file, without its line break.
+// One line of the file and the line break that ended it (LF, CR LF or a lone CR; none for a
+// last line without one).
 struct Line {
     QByteArray text;
+    QByteArray eol;
     std::optional<QByteArray> sectionName() const {
         const QByteArray t = trimmedBlanks(text);
         if (!t.startsWith('['))
@@ -46,16 +48,23 @@ struct Line {
 
 QList<Line> splitLines(const QByteArray& file) {
     QList<Line> lines;
-    if (file.isEmpty())
-        return lines;
-    for (QByteArray part : file.split('\n')) {
-        if (part.endsWith('\r'))
-            part.chop(1);
-        lines.append({part});
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        if (file[i] != '\n' && file[i] != '\r')
+            continue;
+        const qsizetype eolLength = file[i] == '\r' && file.mid(i + 1, 1) == "\n" ? 2 : 1;
+        lines.append({file.mid(start, i - start), file.mid(i, eolLength)});
+        i += eolLength - 1;
+        start = i + 1;
     }
-    if (file.endsWith('\n'))
-        lines.removeLast(); // split leaves an empty piece after the final line break
+    if (start < file.size())
+        lines.append({file.mid(start), {}});
     return lines;
+}
+
+// New lines end as the file's first line does; a new file gets LF.
+QByteArray lineBreakOf(const QList<Line>& lines) {
+    return lines.isEmpty() || lines.first().eol.isEmpty() ? QByteArray("\n") : lines.first().eol;
 }
 
 // Index of the section's header line and one past its last line, or nullopt.
@@ -101,7 +110,14 @@ std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& se
     const auto at = findKey(lines, range->first + 1, range->second, key);
     if (!at)
         return std::nullopt;
-    return withoutQuotes(lines[*at].value());
+    // Blanks inside the quotes are skipped as for any value.
+    return trimmedBlanks(withoutQuotes(lines[*at].value()));
+}
+
+long long readInt(const QByteArray& file, const QByteArray& section, const QByteArray& key,
+                  long long defaultValue) {
+    const auto value = findValue(file, section, key);
+    return value && !value->isEmpty() ? leadingInteger(*value) : defaultValue;
 }
 
 long long leadingInteger(const QByteArray& value) {
@@ -126,25 +142,28 @@ QByteArray withValue(const QByteArray& file, const QByteArray& section, const QB
         }
     }
 
-    const QByteArray eol = file.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
     QList<Line> lines = splitLines(file);
+    const QByteArray eol = lineBreakOf(lines);
     const auto range = findSection(lines, section);
     if (!range) {
         if (!lines.isEmpty() && !trimmedBlanks(lines.last().text).isEmpty())
-            lines.append({QByteArray()});
-        lines.append({'[' + section + ']'});
-        lines.append({key + '=' + value});
+            lines.append({QByteArray(), eol});
+        lines.append({'[' + section + ']', eol});
+        lines.append({key + '=' + value, eol});
     } else if (const auto at = findKey(lines, range->first + 1, range->second, key)) {
         lines[*at].text = *lines[*at].keyName() + '=' + value; // keeps the key's own spelling
     } else {
         qsizetype insertAt = range->second;
         while (insertAt > range->first + 1 && trimmedBlanks(lines[insertAt - 1].text).isEmpty())
             --insertAt;
-        lines.insert(insertAt, {key + '=' + value});
+        lines.insert(insertAt, {key + '=' + value, eol});
     }
     QByteArray out;
-    for (const Line& line : lines)
-        out += line.text + eol;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // A last line without a line break gets one only when something now follows it.
+        const bool needsBreak = lines[i].eol.isEmpty() && i + 1 < lines.size();
+        out += lines[i].text + (needsBreak ? eol : lines[i].eol);
+    }
     return out;
 }
 
@@ -153,8 +172,7 @@ long long getInt(const QString& section, const QString& key, long long defaultVa
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return defaultValue;
-    const auto value = findValue(f.readAll(), section.toLocal8Bit(), key.toLocal8Bit());
-    return value ? leadingInteger(*value) : defaultValue;
+    return readInt(f.readAll(), section.toLocal8Bit(), key.toLocal8Bit(), defaultValue);
 }
 
 bool writeString(const QString& section, const QString& key, const QString& value,

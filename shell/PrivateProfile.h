@@ -2,7 +2,8 @@
 // Our reader and writer of private-profile (ini) files: "[Section]" lines followed by
 // "key=value" lines. Sections and keys match without regard to case, blanks round keys and
 // values are ignored, lines starting with ";" are comments, the first of duplicate keys wins.
-// Writing replaces a value in place and keeps every other line of the file as it was.
+// A line ends at LF, CR LF or a lone CR. Writing replaces a value in place and keeps every
+// other line of the file, with its own line break, as it was.
 
 #include <QByteArray>
 #include <QString>
@@ -15,6 +16,10 @@ std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& se
                                     const QByteArray& key);
 // A signed decimal number read up to the first non-digit; no digits read as 0.
 long long leadingInteger(const QByteArray& value);
+// The key's number: the default when the section or key is missing or its value is empty
+// (blanks or a pair of quotes only), else the value's leading number.
+long long readInt(const QByteArray& file, const QByteArray& section, const QByteArray& key,
+                  long long defaultValue);
 // The file with key set to value: replaced in place, or added to its section, or added with a
 // new section at the end. Line breaks in the value would break the file: it is cut there.
 QByteArray withValue(const QByteArray& file, const QByteArray& section, const QByteArray& key,
