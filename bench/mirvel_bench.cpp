@@ -5,8 +5,7 @@
 #include "render/ImageControl.h"
 #include "shell/Random.h"
 #include "shell/Resources.h"
-#include "support/BoardHelpers.h"
-#include "support/LoadedWindow.h"
+#include "support/Window.h"
 #include "support/TestMain.h"
 
 #include <QAction>

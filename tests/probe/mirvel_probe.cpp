@@ -2,7 +2,6 @@
 // end command, closing the window, the error dialog's "End") and for what must be seen from
 // a fresh process (the user's locale, two programs writing champions at once).
 //
-//   mirvel_probe end-code                 a trapped procedure fails and the user chooses End
 //   mirvel_probe close|menu|button DIR    load the window in DIR, then end it that way
 //   mirvel_probe code3 DIR                load, then an error in the size menu answered End
 //   mirvel_probe locale DIR               load and print the language chosen at first start
@@ -50,18 +49,6 @@ ModalDriver::Answer answering(int errorCode, const QString& name = {}) {
     };
 }
 
-int endCode() {
-    ModalDriver driver(answering(3));
-    say(QStringLiteral("before"));
-    Procedure p("Probe", "Failing");
-    p.run({
-        [] { raiseError(ErrNo::Overflow); },
-        [] { say(QStringLiteral("after")); },
-    });
-    say(QStringLiteral("returned"));
-    return 1;
-}
-
 int session(const QString& what, const QStringList& args) {
     ProgramInfo::setFolder(args.value(0));
     const int count = args.value(2).toInt();
@@ -103,7 +90,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initResources();
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.value(0) == QLatin1String("end-code"))
-        return endCode();
     return session(args.value(0), args.mid(1));
 }

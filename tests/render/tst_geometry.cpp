@@ -1,94 +1,82 @@
 // Guards the board geometry against the worked example of a 684 x 470 client, its rounding
 // cases and overflow, the decoration round the board, and the picture cutter's equal cells.
 
-#include "errors/RuntimeError.h"
 #include "render/BoardGeometry.h"
 #include "render/PictureClip.h"
-#include "support/ErrorOf.h"
 #include "support/TestMain.h"
+
+struct Board {
+    double W, H;
+    int N, S, M, T; // S -1: error 6
+};
+struct Cell {
+    QSize picture;
+    int n, index;
+    QRect cell;
+};
+Q_DECLARE_METATYPE(Board)
+Q_DECLARE_METATYPE(Cell)
 
 class TestGeometry : public QObject {
     Q_OBJECT
 private slots:
+    void board_data() {
+        // clang-format off
+        static const Board rows[] = {
+            {684, 470, 5, 329, 177, 66},   // the worked example; 355 halved, truncated
+            {684, 470, 3, 329, 177, 110},  // 109.67 up
+            {684, 470, 8, 329, 177, 41},   // 41.125 down
+            {684, 467.1429, 6, 327, 178, 54},  // 54.5 to even
+            {684, 475.7143, 6, 333, 175, 56},  // 55.5 to even
+            {684, 465, 5, 326, 179, 65},   // 325.5 to even
+            {100, 470, 5, 329, -114, 66},  // toward zero, not down
+            {100000, 470, 5, -1, 0, 0},    // M passes 32767
+        };
+        // clang-format on
+        addRows(rows, [](const Board& r) { return u"%1 x %2, N %3"_s.arg(r.W).arg(r.H).arg(r.N); });
+    }
+    void board() {
+        QFETCH(Board, row);
+        BoardGeometry g;
+        const int error = errorOf([&] { g = boardGeometry(row.W, row.H, row.N); });
+        QCOMPARE(error, row.S < 0 ? 6 : 0);
+        if (!error)
+            QCOMPARE(QList<int>({g.S, g.M, g.T}), QList<int>({row.S, row.M, row.T}));
+    }
+
     void workedExample() {
         const BoardGeometry g = boardGeometry(684, 470, 5);
-        QCOMPARE(g.S, rt::Integer(329));
-        QCOMPARE(g.M, rt::Integer(177));
-        QCOMPARE(g.T, rt::Integer(66));
-        for (int c = 0; c < 5; ++c)
-            QCOMPARE(tileLeft(g, 5, c), 182.0 + 66 * c);
-        for (int r = 0; r < 5; ++r)
-            QVERIFY(qFuzzyCompare(tileTop(g, 5, r), 37.9 + 66 * r));
-
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(tileLeft(g, 5, i), 182.0 + 66 * i);
+            QVERIFY(qFuzzyCompare(tileTop(g, 5, i), 37.9 + 66 * i));
+        }
         const DecorationLayout d = decorationLayout(g, tileTop(g, 5, 0), 37, 65);
-        QCOMPARE(d.frame.left(), 174.0);
-        QCOMPARE(d.frame.width(), 343.0);
-        QCOMPARE(d.frame.height(), 342.0);
-        QVERIFY(qFuzzyCompare(d.frame.top(), 32.9));
+        QCOMPARE(d.frame, QRectF(174, 32.9, 343, 342));
+        QCOMPARE(d.leftShutter, QRectF(177 - 0.45 * 329 - 6, 22.9, 0.45 * 329, 1.06 * 329));
         QCOMPARE(d.rightShutter.left(), 524.0);
-        QVERIFY(qFuzzyCompare(d.leftShutter.right(), 171.0)); // 6 pixels left of M
-        QVERIFY(qFuzzyCompare(d.leftShutter.height(), 1.06 * 329));
-        QVERIFY(qFuzzyCompare(d.sillY, 37.9 + 329 + 17));
-        QCOMPARE(d.sillX1, 167.0);
-        QCOMPARE(d.sillX2, 521.0);
+        QCOMPARE(QList<double>({d.sillX1, d.sillX2, d.sillY}), QList<double>({167, 521, 37.9 + 329 + 17}));
         // Buttons and clock sit centred on the right shutter, a sixth and a third down.
         const double center = 524 + 0.45 * 329 / 2;
-        QVERIFY(qFuzzyCompare(d.button[0].x() + 37 / 2.0, center));
-        QVERIFY(qFuzzyCompare(d.clock.x() + 65 / 2.0, center));
-        QVERIFY(qFuzzyCompare(d.button[0].y(), 37.9 + 30));
-        QVERIFY(qFuzzyCompare(d.button[1].y(), 37.9 + 30 + 339 / 6.0));
-        QVERIFY(qFuzzyCompare(d.clock.y(), 37.9 + 30 + 339 / 3.0));
-    }
-
-    void rounding_data() {
-        QTest::addColumn<int>("S");
-        QTest::addColumn<int>("N");
-        QTest::addColumn<int>("T");
-        QTest::newRow("54.5 to even") << 327 << 6 << 54;
-        QTest::newRow("55.5 to even") << 333 << 6 << 56;
-        QTest::newRow("65.8 up") << 329 << 5 << 66;
-        QTest::newRow("41.125 down") << 329 << 8 << 41;
-        QTest::newRow("109.67 for 3") << 329 << 3 << 110;
-    }
-    void rounding() {
-        QFETCH(int, S);
-        QFETCH(int, N);
-        QFETCH(int, T);
-        QCOMPARE(tileSide(S, N), rt::Integer(T));
-    }
-
-    void marginAndSide() {
-        QCOMPARE(boardLeft(684, 329), rt::Integer(177));  // 355 halved, truncated
-        QCOMPARE(boardLeft(100, 329), rt::Integer(-114)); // toward zero, not down
-        QCOMPARE(boardSide(470), rt::Integer(329));
-        QCOMPARE(boardSide(465), rt::Integer(326)); // 325.5 to even
-        QCOMPARE(boardSide(475), rt::Integer(332)); // 332.5 to even
-    }
-
-    void absurdWindowOverflows() {
-        QCOMPARE(errorOf([] { boardGeometry(100000, 470, 5); }), 6);
+        QCOMPARE(d.button[0], QPointF(center - 18.5, 37.9 + 30));
+        QCOMPARE(d.button[1], QPointF(center - 18.5, 37.9 + 30 + 339 / 6.0));
+        QCOMPARE(d.clock, QPointF(center - 32.5, 37.9 + 30 + 339 / 3.0));
         // M + N + 7T passes 32767.
         QCOMPARE(errorOf([] { tileLeft(boardGeometry(60000, 40000, 8), 8, 7); }), 6);
     }
 
     void cutterCells_data() {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QRect>("cell");
-        QTest::newRow("400/3 first") << QSize(400, 400) << 3 << 0 << QRect(0, 0, 133, 133);
-        QTest::newRow("400/3 last drops the border")
-            << QSize(400, 400) << 3 << 8 << QRect(266, 266, 133, 133);
-        QTest::newRow("400/5 row major") << QSize(400, 400) << 5 << 7 << QRect(160, 80, 80, 80);
-        QTest::newRow("400x401/7") << QSize(400, 401) << 7 << 48 << QRect(342, 342, 57, 57);
-        QTest::newRow("400x401/8") << QSize(400, 401) << 8 << 9 << QRect(50, 50, 50, 50);
+        // clang-format off
+        static const Cell rows[] = {
+            {{400, 400}, 3, 0, {0, 0, 133, 133}}, {{400, 400}, 3, 8, {266, 266, 133, 133}},
+            {{400, 400}, 5, 7, {160, 80, 80, 80}}, {{400, 401}, 7, 48, {342, 342, 57, 57}},
+            {{400, 401}, 8, 9, {50, 50, 50, 50}},
+        };
+        // clang-format on
+        addRows(rows, [](const Cell& r) { return u"%1 of %2/%3"_s.arg(r.index).arg(r.picture.height()).arg(r.n); });
     }
     void cutterCells() {
-        QFETCH(QSize, picture);
-        QFETCH(int, n);
-        QFETCH(int, index);
-        QFETCH(QRect, cell);
-        QCOMPARE(clipCellRect(picture, n, n, index), cell);
+        QFETCH(Cell, row);
+        QCOMPARE(clipCellRect(row.picture, row.n, row.n, row.index), row.cell);
     }
 
     void cutterHandsOutCellsOfTheCurrentPicture() {
@@ -99,15 +87,9 @@ private slots:
         PictureClip clip;
         clip.setRows(6);
         clip.setCols(6);
-        clip.setPicture(QPixmap::fromImage(image));
-        QCOMPARE(clip.Rows(), 6); // a new picture keeps the counts
-        for (int i : {0, 7, 35}) {
-            const QImage cell = clip.GraphicCell(i).toImage();
-            const QRect r = clipCellRect(image.size(), 6, 6, i);
-            QCOMPARE(cell.size(), QSize(66, 66));
-            QCOMPARE(cell.pixel(0, 0), image.pixel(r.topLeft()));
-            QCOMPARE(cell.pixel(65, 65), image.pixel(r.bottomRight()));
-        }
+        clip.setPicture(QPixmap::fromImage(image)); // keeps the counts
+        for (int i : {0, 7, 35})
+            QCOMPARE(clip.GraphicCell(i).toImage(), image.copy(clipCellRect(image.size(), 6, 6, i)));
         QCOMPARE(errorOf([&] { clip.GraphicCell(36); }), 9);
         QCOMPARE(errorOf([] { PictureClip().GraphicCell(0); }), 5);
     }

@@ -1,246 +1,74 @@
-// Guards the start-up against a fresh and a prepared program folder, the stored options that
-// are out of range (reported, never a crash), the size and picture menus storing at once,
-// minimising, and the three ways the program ends.
+// Guards the start-up against a fresh and a prepared program folder, the size and picture
+// menus storing at once, minimising, the fixed layout, the background, and the three ways
+// the program ends (and the one that skips the unload).
 
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
-#include "shell/Globals.h"
-#include "support/LoadedWindow.h"
 #include "support/ModalDriver.h"
 #include "support/Probe.h"
 #include "support/TestMain.h"
+#include "support/Window.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
-namespace {
-
-int visibleTiles(const frmMirvel& f) {
-    int n = 0;
-    for (auto* tile : f.imgPuzz)
-        n += tile && tile->isVisible();
-    return n;
-}
-
-// The menu bar as "name:caption" lines, depth marked by dots, separators by their names.
-void describe(const QMenu* menu, int depth, QStringList& out) {
-    for (QAction* a : menu->actions()) {
-        const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
-        QString line = QString(depth, u'.') + name + u':' +
-                       (a->isSeparator() ? QStringLiteral("-") : a->text());
-        if (a->isChecked())
-            line += QStringLiteral(" [x]");
-        out.append(line);
-        if (a->menu())
-            describe(a->menu(), depth + 1, out);
-    }
-}
-
-} // namespace
+struct Start {
+    const char *name, *ini, *script, *expected;
+};
+Q_DECLARE_METATYPE(Start)
 
 class TestStartUp : public QObject {
     Q_OBJECT
 private slots:
     void init() { clearUserStore(); }
 
-    void freshStart() {
+    void startUp_data() {
+        // clang-format off
+        static const Start rows[] = {
+            {"fresh start", nullptr, "", "N=5;empty=24;solved=-1;clock=off;shown=25;last=yes;blank=;time=0;go=on;size=2;pic=0;lang=0;music=1;sound=-1+;at0=182,38,66,66;at6=248,104,66,66;tags=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25;ini=[Optionen]|Size= 5|PlayMusic= 1|Sprache= 0|"},
+            {"stored options", "Size= 3\r\nPicture= 2\r\nPlaySound= 0\r\nPlayMusic= 2\r\n", "", "N=3;shown=9;sound=0-;music=2;pic=2;at0=180,36,110,110;img4=103@133,133,133,133"},
+            {"8 x 8 uses all tiles", "Size=8\n", "", "N=8;shown=64;empty=63;at63=472,328,41,41"},
+            {"the menus store at once", "Picture= 0\n", "size5 pic1", "N=8;shown=64;size=5;pic=1;img9=102@50,50,50,50;ini=[Optionen]|Picture= 1|Size= 8|PlayMusic= 1|Sprache= 0|"},
+            {"a restore with no game leaves the clock stopped", "", "min restore", "clock=off"},
+            {"minimising pauses the clock", "", "start min", "clock=off"},
+            {"restoring resumes it", "", "start min restore", "clock=on"},
+            {"a resize after the game keeps it stopped", "", "start min restore new resize", "clock=off"},
+        };
+        // clang-format on
+        addRows(rows, [](const Start& r) { return QString::fromLatin1(r.name); });
+    }
+    void startUp() {
+        QFETCH(Start, row);
+        LoadedWindow w(row.ini ? QByteArray(row.ini) : QByteArray());
+        play(*w.form, QLatin1String(row.script));
+        QCOMPARE(observe(*w.form, QLatin1String(row.expected)), QLatin1String(row.expected));
+    }
+
+    void layoutIsMadeOnceForTheDesignSize() {
         LoadedWindow w;
         frmMirvel& f = *w.form;
-        QCOMPARE(f.windowTitle(), QStringLiteral("Mirvel"));
-        QCOMPARE(f.GridSize, rt::Integer(5));
-        QCOMPARE(MusicOn, rt::True);
-        QCOMPARE(MusicLoop, rt::False);
-        QCOMPARE(SoundOn, rt::True);
-        QCOMPARE(f.IsSolved, rt::True);
-        QCOMPARE(f.EmptyCell, rt::Integer(24));
         QCOMPARE(f.client->size(), QSize(684, 470));
-        QCOMPARE(visibleTiles(f), 25);
-        for (int k = 0; k < 25; ++k)
-            QCOMPARE(f.imgPuzz[k]->Tag(), QString::number(k + 1));
-        QCOMPARE(f.imgPuzz[0]->Left(), 182.0);
-        QVERIFY(qFuzzyCompare(f.imgPuzz[6]->Top(), 37.9 + 66));
-        QCOMPARE(f.imgPuzz[6]->geometry(), QRect(248, 104, 66, 66));
+        QCOMPARE(f.shpRahmen->shapeGeometry().topLeft().x(), 174.0);
+        QCOMPARE(f.shpRahmen->shapeGeometry().size(), QSizeF(343, 342));
         QCOMPARE(f.imgLaden[1]->Left(), 524.0);
-        QVERIFY(f.shpRahmen->isVisible() && f.linBank->isVisible());
-        QCOMPARE(f.lblTime->text(), QStringLiteral("0"));
-        QVERIFY(f.PicBut[0]->isEnabled() && f.PicBut[0]->isVisible());
-        // The whole picture shows, the last piece included.
-        QCOMPARE(f.imgPuzz[24]->Picture().toImage(), f.PicClip1.GraphicCell(24).toImage());
-        QCOMPARE(w.ini(), QByteArray("[Optionen]\nSize= 5\nPlayMusic= 1\nSprache= 0\n"));
-    }
-
-    void fullMenuBar() {
-        LoadedWindow w;
-        QStringList menus;
-        for (QAction* top : w.form->menuBar()->actions()) {
-            menus.append(top->menu()->objectName() + u':' + top->text());
-            describe(top->menu(), 1, menus);
-        }
-        const QStringList expected = {"mnuSpiel:&Spiel",
-                                      ".mnuStart:&Start",
-                                      ".mnuHighScore:&Champions anzeigen...",
-                                      ".mnuBar1:-",
-                                      ".mnuEnde:Be&enden",
-                                      "mnuOptionen:&Optionen",
-                                      ".mnuTeile:&Teile",
-                                      "..mnuSize:&3 x 3",
-                                      "..mnuSize:&4 x 4",
-                                      "..mnuSize:&5 x 5 [x]",
-                                      "..mnuSize:&6 x 6",
-                                      "..mnuSize:&7 x 7",
-                                      "..mnuSize:&8 x 8",
-                                      ".mnuBar5:-",
-                                      ".mnuBilder:&Bild",
-                                      "..mnuBild:&1 [x]",
-                                      "..mnuBild:&2",
-                                      "..mnuBild:&3",
-                                      ".mnubar2:-",
-                                      ".mnuSprache:&Sprache",
-                                      "..mnuLang:&Deutsch [x]",
-                                      "..mnuLang:&English",
-                                      "..mnuLang:&Svenska",
-                                      "..mnuLang:&Italiano",
-                                      ".mnuBar3:-",
-                                      ".mnuPlaySounds:&Geräuscheffekte [x]",
-                                      ".mnuPlayMusic:&Hintergrundmusik",
-                                      "..mnuMusic:&Keine",
-                                      "..mnuMusic:&Einmal [x]",
-                                      "..mnuMusic:En&dlos",
-                                      "mnuHilfe:&Hilfe",
-                                      ".mnuOnlinehilfe:&Onlinehilfe",
-                                      ".mnuBar4:-",
-                                      ".mnuHomepage:&Kelmsoft's Homepage...",
-                                      ".mnuEMail:&Email an Kelmsoft...",
-                                      ".mnuBar6:-",
-                                      ".mnuUeber:&Über..."};
-        QCOMPARE(menus, expected);
-    }
-
-    void designCaptionsBeforeTheLanguageIsApplied() {
-        frmMirvel f;
-        QCOMPARE(f.mnuPlaySounds->text(), QStringLiteral("&Geräusche"));
-        QCOMPARE(f.mnuMusic[2]->text(), QStringLiteral("end&los"));
-        QCOMPARE(f.mnuOnlinehilfe->text(), QStringLiteral("Online&hilfe"));
-        QCOMPARE(f.mnuEMail->text(), QStringLiteral("&E-Mail an Kelmsoft..."));
-        QCOMPARE(f.PicBut[1]->toolTip(), QStringLiteral("Spiel beenden"));
-    }
-
-    void storedOptionsAreUsed() {
-        LoadedWindow w("[Optionen]\r\nSize= 3\r\nPicture= 2\r\nPlaySound= 0\r\nPlayMusic= 2\r\n");
-        frmMirvel& f = *w.form;
-        QCOMPARE(f.GridSize, rt::Integer(3));
-        QCOMPARE(visibleTiles(f), 9);
-        QCOMPARE(SoundOn, rt::False);
-        QVERIFY(!f.mnuPlaySounds->isChecked());
-        QCOMPARE(MusicLoop, rt::True);
-        QVERIFY(f.mnuMusic[2]->isChecked() && !f.mnuMusic[1]->isChecked());
-        QVERIFY(f.mnuBild[2]->isChecked() && !f.mnuBild[0]->isChecked());
-        const QImage picture = LoadResPicture(103).toImage();
-        QCOMPARE(picture.size(), QSize(400, 401));
-        QCOMPARE(f.imgPuzz[4]->Picture().toImage(), picture.copy(133, 133, 133, 133));
-        QCOMPARE(f.imgPuzz[0]->Width(), 110.0);
-    }
-
-    void eightUsesAllTiles() {
-        LoadedWindow w("[Optionen]\nSize=8\n");
-        QCOMPARE(visibleTiles(*w.form), 64);
-        QCOMPARE(w.form->imgPuzz[63]->Tag(), QStringLiteral("64"));
-    }
-
-    void badStoredValues_data() {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QString>("report");
-        QTest::newRow("size 9") << QByteArray("[Optionen]\nSize=9\n")
-                                << "9 (Subscript out of range)|frmMirvel|mnuSize_Click|1";
-        QTest::newRow("size 2") << QByteArray("[Optionen]\nSize=2\n")
-                                << "9 (Subscript out of range)|frmMirvel|mnuSize_Click|1";
-        QTest::newRow("size 70000")
-            << QByteArray("[Optionen]\nSize=70000\n") << "6 (Overflow)|frmMirvel|Form_Load|3";
-        QTest::newRow("picture 5") << QByteArray("[Optionen]\nPicture=5\n")
-                                   << "326 (Resource not found)|frmMirvel|Form_Load|6";
-        QTest::newRow("picture -1") << QByteArray("[Optionen]\nPicture=-1\n")
-                                    << "326 (Resource not found)|frmMirvel|Form_Load|6";
-        QTest::newRow("music 7") << QByteArray("[Optionen]\nPlayMusic=7\n")
-                                 << "9 (Subscript out of range)|frmMirvel|Form_Load|4";
-    }
-    void badStoredValues() {
-        QFETCH(QByteArray, ini);
-        QFETCH(QString, report);
-        for (int code : {1, 2}) {
-            QStringList reports;
-            ModalDriver driver(answer::errorsWith(code, &reports));
-            LoadedWindow w(ini, &driver);
-            QVERIFY(!reports.isEmpty());
-            QCOMPARE(reports.first(), report);
-            QVERIFY(w.form->isVisible()); // the program goes on as the user chose
-            QCOMPARE(driver.unanswered(), 0);
-        }
-    }
-
-    void sizeAndPictureMenusStoreAtOnce() {
-        LoadedWindow w("[Optionen]\nPicture= 0\n");
-        frmMirvel& f = *w.form;
-        f.mnuSize[5]->trigger();
-        QCOMPARE(f.GridSize, rt::Integer(8));
-        QCOMPARE(visibleTiles(f), 64);
-        QVERIFY(f.mnuSize[5]->isChecked() && !f.mnuSize[2]->isChecked());
-        f.mnuBild[1]->trigger();
-        QVERIFY(f.mnuBild[1]->isChecked() && !f.mnuBild[0]->isChecked());
-        QCOMPARE(f.imgPuzz[9]->Picture().toImage(),
-                 LoadResPicture(102).toImage().copy(50, 50, 50, 50));
-        QCOMPARE(w.ini(),
-                 QByteArray("[Optionen]\nPicture= 1\nSize= 8\nPlayMusic= 1\nSprache= 0\n"));
-
-        // The next start uses both choices.
-        frmMirvel next;
-        {
-            ModalDriver driver(answer::aboutBoxesOnly());
-            next.Form_Load();
-        }
-        QCOMPARE(next.GridSize, rt::Integer(8));
-        QVERIFY(next.mnuBild[1]->isChecked());
-    }
-
-    void minimisingPausesTheClock() {
-        LoadedWindow w;
-        frmMirvel& f = *w.form;
-        f.showMinimized();
-        QTest::qWait(10);
-        f.showNormal();
-        QTest::qWait(10);
-        QVERIFY(!f.Timer1->isActive()); // no game ran: the clock stays stopped
-
-        f.mnuStart->trigger();
-        QVERIFY(f.Timer1->isActive());
-        f.showMinimized();
-        QTest::qWait(10);
-        QVERIFY(!f.Timer1->isActive());
-        f.showNormal();
-        QTest::qWait(10);
-        QVERIFY(f.Timer1->isActive());
-
-        // The game ends; a later resize must not start the clock of the finished game.
-        f.NewGame();
-        f.Form_Resize();
-        QVERIFY(!f.Timer1->isActive());
-    }
-
-    void laterResizesDoNotMoveTheBoard() {
-        LoadedWindow w;
-        frmMirvel& f = *w.form;
+        QVERIFY(f.linBank->isVisible() && f.PicBut[0]->isVisible() && f.lblTime->isVisible());
         f.imgPuzz[0]->setLeft(3);
         f.Form_Resize();
-        QCOMPARE(f.imgPuzz[0]->Left(), 3.0);
+        QCOMPARE(f.imgPuzz[0]->Left(), 3.0); // later resizes move nothing
+        // The next start uses the options stored by the menus.
+        play(f, u"size0 pic2"_s);
+        frmMirvel again;
+        {
+            ModalDriver driver(answer::aboutBoxesOnly());
+            again.Form_Load();
+        }
+        QCOMPARE(observe(again, u"N=3;pic=2"_s), u"N=3;pic=2"_s);
     }
 
     void theBackgroundIsTiledFabric() {
         LoadedWindow w;
         const QImage shot = w.form->client->grab().toImage();
-        const QImage fabric =
-            w.form->imgHinterg->Picture().toImage().convertToFormat(shot.format());
+        const QImage fabric = w.form->imgHinterg->Picture().toImage().convertToFormat(shot.format());
         QCOMPARE(fabric.size(), QSize(50, 204));
         // Below the sill, away from every control, the client shows the texture at its place.
         for (QPoint p : {QPoint(5, 460), QPoint(655, 455), QPoint(300, 440)})
@@ -249,25 +77,22 @@ private slots:
 
     void endingTheProgram_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("closing the window") << "close";
-        QTest::newRow("Game > End") << "menu";
-        QTest::newRow("the end button") << "button";
+        QTest::addColumn<QStringList>("seen");
+        const QStringList twice = {u"about"_s, u"about"_s}; // at the start and once more at the end
+        QTest::newRow("closing the window") << u"close"_s << twice;
+        QTest::newRow("Game > End") << u"menu"_s << twice;
+        QTest::newRow("the end button") << u"button"_s << twice;
+        QTest::newRow("End in the error dialog skips the unload")
+            << u"code3"_s << QStringList{u"about"_s, u"error"_s};
     }
     void endingTheProgram() {
         QFETCH(QString, how);
+        QFETCH(QStringList, seen);
         QTemporaryDir folder;
         const ProbeResult r = runProbe({how, folder.path()});
         QVERIFY(!r.crashed);
         QCOMPARE(r.exitCode, 0);
-        // The about box shows at start and once more at the end.
-        QCOMPARE(r.lines, (QStringList{QStringLiteral("about"), QStringLiteral("about")}));
-    }
-
-    void endChosenInTheErrorDialogSkipsTheUnload() {
-        QTemporaryDir folder;
-        const ProbeResult r = runProbe({QStringLiteral("code3"), folder.path()});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.lines, (QStringList{QStringLiteral("about"), QStringLiteral("error")}));
+        QCOMPARE(r.lines, seen);
     }
 };
 

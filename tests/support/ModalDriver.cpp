@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -66,20 +68,26 @@ void okAboutBox(QWidget* aboutBox) {
     static_cast<frmInfo*>(aboutBox)->ok->click();
 }
 
-ModalDriver::Answer errorsWith(int code, QStringList* reports) {
-    return [code, reports](QWidget* w) {
+ModalDriver::Answer all(int code, QStringList* seen, const QString& name) {
+    return [=](QWidget* w) {
+        QString note;
         if (w->objectName() == QLatin1String("frmInfo")) {
             okAboutBox(w);
             return;
+        } else if (auto* dialog = qobject_cast<ErrPtnr*>(w)) {
+            for (QLabel* value : dialog->lblError)
+                note += (note.isEmpty() ? QString() : QStringLiteral("|")) + value->text();
+            continueWith(w, code);
+        } else if (auto* input = qobject_cast<QInputDialog*>(w)) {
+            note = QStringLiteral("prompt:") + input->windowTitle() + u'|' + input->labelText();
+            input->setTextValue(name);
+            name == QLatin1String("<cancel>") ? input->reject() : input->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            note = QStringLiteral("box:") + box->windowTitle() + u'|' + box->text();
+            box->buttons().value(0)->click();
         }
-        if (w->objectName() != QLatin1String("ErrPtnr"))
-            return; // left for the driver's watchdog: counted as unanswered
-        auto* dialog = static_cast<ErrPtnr*>(w);
-        if (reports)
-            reports->append(dialog->lblError[0]->text() + u'|' + dialog->lblError[1]->text() +
-                            u'|' + dialog->lblError[2]->text() + u'|' +
-                            dialog->lblError[3]->text());
-        continueWith(w, code);
+        if (seen && !note.isEmpty())
+            seen->append(note);
     };
 }
 

@@ -37,6 +37,10 @@ private:
 namespace answer {
 void continueWith(QWidget* errorDialog, int code); // presses cmdContinue(code)
 void okAboutBox(QWidget* aboutBox);
-ModalDriver::Answer errorsWith(int code, QStringList* reports = nullptr); // "module/proc/line"
+// Answers every window: about boxes with OK, the error dialog with continuation `code`, the
+// name prompt with `name` ("<cancel>" cancels it), message boxes with their first button.
+// Notes each in `seen`: "number (description)|module|procedure|line" for a report,
+// "prompt:title|label" and "box:title|text" for the others.
+ModalDriver::Answer all(int code = 2, QStringList* seen = nullptr, const QString& name = {});
 ModalDriver::Answer aboutBoxesOnly();
 } // namespace answer

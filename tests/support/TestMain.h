@@ -1,12 +1,16 @@
 #pragma once
-// Every test runs headless against a configuration folder of its own, so that the user's
-// real options and champions are never touched.
+// Every test runs headless against a home and configuration folder of its own, so that the
+// user's real options and champions are never touched.
 
+#include "errors/RuntimeError.h"
 #include "shell/Resources.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace testenv {
 // Prepares the environment before the application object exists.
@@ -16,13 +20,33 @@ inline QTemporaryDir& prepare() {
     qputenv("LANG", "de_DE.UTF-8");
     qunsetenv("LANGUAGE");
     qunsetenv("LC_ALL");
-    static QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path() + QStringLiteral("/config")));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(config.path()));
-    qputenv("HOME", QFile::encodeName(config.path()));
-    return config;
+    static QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + u"/data"_s));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+    qputenv("HOME", QFile::encodeName(home.path()));
+    return home;
 }
 } // namespace testenv
+
+// The run-time error number a call raises, or 0 when it raises none.
+inline int errorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// A table of one row type: one data row per element, named by `name(row)`, in the column
+// "row" (fetch it with QFETCH(Row, row)). The row type needs Q_DECLARE_METATYPE.
+template <class Row, std::size_t N, class Name>
+void addRows(const Row (&rows)[N], Name name) {
+    QTest::addColumn<Row>("row");
+    for (const Row& r : rows)
+        QTest::newRow(qPrintable(name(r))) << r;
+}
 
 #define MIRVEL_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char** argv) {                                                              \

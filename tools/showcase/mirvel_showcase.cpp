@@ -12,8 +12,8 @@
 #include "shell/Random.h"
 #include "shell/Resources.h"
 #include "shell/frmMirvel.h"
-#include "support/BoardHelpers.h"
 #include "support/ModalDriver.h"
+#include "support/Window.h"
 
 #include <QAction>
 #include <QApplication>
