@@ -52,6 +52,10 @@ void Procedure::run(std::initializer_list<Step> steps) {
                 Err.Clear();
                 break;
             }
+            if (m_silentNumber && Err.Number == m_silentNumber) {
+                Err.Clear();
+                return;
+            }
             const int code = ErrPtnr::instance().OnError(m_module, m_name);
             if (code == 3)
                 EndProgram();

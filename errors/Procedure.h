@@ -27,6 +27,8 @@ public:
     void resumeNextSilently() { m_silent = true; }
     // From inside a step: the trap is off for the following steps; their errors go to the caller.
     void disarm() { m_armed = false; }
+    // An error of this number leaves the procedure at once, without a report.
+    void leaveSilentlyOn(int number) { m_silentNumber = number; }
 
 private:
     const char* m_module;
@@ -34,6 +36,7 @@ private:
     bool m_leaving = false;
     bool m_silent = false;
     bool m_armed = true;
+    int m_silentNumber = 0;
 };
 
 // An event handler that has no trap of its own: an error reaching it is reported under the

@@ -7,6 +7,7 @@
 #include "shell/Allgemein.h"
 #include "shell/Globals.h"
 #include "shell/frmMirvel.h"
+#include "sound/Sound.h"
 
 #include <QAction>
 #include <QMenu>
@@ -63,5 +64,9 @@ void frmMirvel::Form_Activate() {
     p.run({
         [&] { index = languageIndex(LangOffset); },
         [&] { mnuLang_Click(index); },
+        [&] {
+            if (MusicOn != 0)
+                MakeMusic(); // a new tune when none is open
+        },
     });
 }

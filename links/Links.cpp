@@ -25,7 +25,7 @@ void frmMirvel::mnuEMail_Click() {
 }
 
 void frmMirvel::mnuUeber_Click() {
+    // Closing the box makes the main window active again (see eventFilter): the language
+    // chosen with a flag follows then.
     frmInfo::showModal(this);
-    // Closing the about box makes the main window active again: its language follows.
-    Form_Activate();
 }

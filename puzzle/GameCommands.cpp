@@ -1,7 +1,9 @@
 // The start and end commands, the two picture buttons and the game clock.
 
 #include "errors/Procedure.h"
+#include "shell/Globals.h"
 #include "shell/frmMirvel.h"
+#include "sound/Sound.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,6 +18,14 @@ void frmMirvel::mnuStart_Click() {
                 Shuffle();
             else
                 NewGame(); // a disarranged board is put right; no game starts
+        },
+        [&] {
+            if (SoundOn)
+                PlayWAV(103);
+        },
+        [&] {
+            if (MusicOn)
+                MakeMusic();
         },
         [&] {
             // Nothing enables the menu entry again: later games start from the button.

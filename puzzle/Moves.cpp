@@ -4,7 +4,9 @@
 #include "errors/Procedure.h"
 #include "puzzle/BoardRules.h"
 #include "render/ImageControl.h"
+#include "shell/Globals.h"
 #include "shell/frmMirvel.h"
+#include "sound/Sound.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -19,8 +21,11 @@ void frmMirvel::imgPuzz_MouseDown(int Index, Qt::MouseButton, Qt::KeyboardModifi
     p.run({
         [&] { next = isNextToEmpty(k, EmptyCell, N); },
         [&] {
-            if (next)
+            if (next) {
                 ChangeButtons(k);
+                if (SoundOn)
+                    PlayWAV(102);
+            }
         },
         [&] {
             QStringList tags;
@@ -31,8 +36,11 @@ void frmMirvel::imgPuzz_MouseDown(int Index, Qt::MouseButton, Qt::KeyboardModifi
         },
         [&] {
             // A game was running: show the last piece, so the picture is complete.
-            if (IsSolved && Timer1->isActive())
+            if (IsSolved && Timer1->isActive()) {
+                if (SoundOn)
+                    PlayWAV(101);
                 imgPuzz(EmptyCell)->setPicture(PicClip1.GraphicCell(rt::mul(N, N) - 1));
+            }
         },
         [&] {
             if (IsSolved)

@@ -41,6 +41,7 @@ void frmMirvel::connectEvents() {
     for (int i = 0; i < 2; ++i)
         on(this, PicBut[i], &QPushButton::clicked, "PicBut_Click", [this, i] { PicBut_Click(i); });
     on(this, Timer1, &QTimer::timeout, "Timer1_Timer", [this] { Timer1_Timer(); });
+    on(this, Timer2, &QTimer::timeout, "Timer2_Timer", [this] { Timer2_Timer(); });
 
     on(this, mnuOnlinehilfe, &QAction::triggered, "mnuOnlinehilfe_Click",
        [this] { mnuOnlinehilfe_Click(); });

@@ -5,3 +5,4 @@ rt::Boolean SoundOn = rt::False;
 rt::Boolean MusicOn = rt::False;
 rt::Boolean MusicLoop = rt::False;
 QString MidiFilePath;
+QByteArray SoundBuffer;

@@ -10,3 +10,4 @@ extern rt::Boolean SoundOn;    // sound effects on
 extern rt::Boolean MusicOn;    // background music playing
 extern rt::Boolean MusicLoop;  // endless music
 extern QString MidiFilePath;   // the tune file in the temporary folder
+extern QByteArray SoundBuffer; // the wave file of the effect played last

@@ -9,6 +9,7 @@
 #include "shell/Globals.h"
 #include "shell/Random.h"
 #include "shell/frmMirvel.h"
+#include "sound/MidiDevice.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -45,10 +46,13 @@ void frmMirvel::Form_Load() {
             mnuSize_Click(n - 3);
         },
         [&] {
-            mnuMusic_Click(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), 1));
+            // A hand-edited mode outside the three plays each tune once.
+            const rt::Integer mode = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), 1);
+            mnuMusic_Click(mode >= 0 && mode <= 2 ? mode : 1);
         },
         [&] {
-            SoundOn = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlaySound"), -1);
+            // Any value but 0 is on, so that the menu's toggle always turns it off.
+            SoundOn = rt::toBoolean(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("PlaySound"), -1) != 0);
             mnuPlaySounds->setChecked(SoundOn != 0);
         },
         [&] {
@@ -98,6 +102,10 @@ void frmMirvel::Form_Unload() {
     p.run({
         [&] { p.resumeNextSilently(); },
         [&] { QCoreApplication::processEvents(); },
+        [&] {
+            if (MusicOn)
+                mciSendString(QStringLiteral("close midi"));
+        },
         [&] { frmInfo::showModal(this); },
         [&] { EndProgram(); },
     });

@@ -6,6 +6,7 @@
 #include "render/ImageControl.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -46,13 +47,29 @@ QPixmap LoadResPicture(int id) {
     return picture;
 }
 
+namespace {
+frmMirvel* g_instance = nullptr;
+} // namespace
+
+frmMirvel* frmMirvel::instance() {
+    return g_instance;
+}
+
+frmMirvel::~frmMirvel() {
+    if (g_instance == this)
+        g_instance = nullptr;
+    qApp->removeEventFilter(this);
+}
+
 frmMirvel::frmMirvel() {
+    g_instance = this;
     setObjectName(QStringLiteral("frmMirvel"));
     setWindowTitle(QStringLiteral("Mirvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/mirvel.png")));
     createMenus();
     createControls();
     connectEvents();
+    qApp->installEventFilter(this);
 }
 
 void frmMirvel::createMenus() {
@@ -215,6 +232,18 @@ void frmMirvel::showEvent(QShowEvent* event) {
             reportUntrapped("frmMirvel", "Form_Activate", [this] { Form_Activate(); });
         });
     }
+}
+
+bool frmMirvel::eventFilter(QObject* watched, QEvent* event) {
+    // The program's own windows, the about box and the error dialog, give the activation back
+    // to the main window when they close; message boxes and the name prompt do not count.
+    if (event->type() == QEvent::Hide && isVisible() &&
+        (watched->objectName() == QLatin1String("frmInfo") || watched->objectName() == QLatin1String("ErrPtnr")))
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                reportUntrapped("frmMirvel", "Form_Activate", [this] { Form_Activate(); });
+        });
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMirvel::closeEvent(QCloseEvent* event) {

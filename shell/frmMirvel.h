@@ -26,6 +26,9 @@ class frmMirvel : public QMainWindow {
     Q_OBJECT
 public:
     frmMirvel();
+    ~frmMirvel() override;
+    // The main window of the run (the last one made), as the general modules reach it.
+    static frmMirvel* instance();
 
     // Start-up, resize, shutdown; size and picture menus.
     void Form_Load();
@@ -57,9 +60,10 @@ public:
     void WriteHighScore();
     void mnuHighScore_Click();
 
-    // Sound options.
+    // Sound and music.
     void mnuPlaySounds_Click();
     void mnuMusic_Click(int Index);
+    void Timer2_Timer();
 
     // Help menu.
     void mnuOnlinehilfe_Click();
@@ -113,6 +117,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createMenus();

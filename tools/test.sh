@@ -19,3 +19,4 @@ if [ "${MIRVEL_SANITIZE:-0}" = 1 ]; then
 fi
 
 build/bin/mirvel_bench
+build/bin/sound_bench 2>/dev/null | grep -v "^ALSA"

@@ -75,7 +75,8 @@ private slots:
             {"size 70000", "Size=70000\n", "Size", 70000, "N=5", "6|Form_Load|3"},
             {"picture 5", "Picture=5\n", "Picture", 5, "pic=-1", "326|Form_Load|6"},
             {"picture -1", "Picture=-1\n", "Picture", -1, "pic=-1", "326|Form_Load|6"},
-            {"music 7", "PlayMusic=7\n", "PlayMusic", 7, "music=-1", "9|Form_Load|4"},
+            {"music 7 plays each tune once", "PlayMusic=7\n", "PlayMusic", 7, "music=1", ""},
+            {"sound 5 is on", "PlaySound=5\n", "PlaySound", 5, "sound=-1+", ""},
         };
         // clang-format on
         addRows(rows, [](const Reading& r) { return QString::fromLatin1(r.name); });

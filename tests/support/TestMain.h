@@ -25,6 +25,11 @@ inline QTemporaryDir& prepare() {
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + u"/data"_s));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
     qputenv("HOME", QFile::encodeName(home.path()));
+    QDir(home.path()).mkpath(u"tmp"_s);
+    qputenv("TMPDIR", QFile::encodeName(home.path() + u"/tmp"_s));
+    // No sound server unless a test brings its own: nothing is heard, nothing must break.
+    if (qEnvironmentVariableIsEmpty("MIRVEL_TEST_PULSE"))
+        qputenv("PULSE_SERVER", QFile::encodeName(u"unix:"_s + home.path() + u"/no-server"_s));
     return home;
 }
 } // namespace testenv

@@ -1,0 +1,128 @@
+// The background tunes: a tune resource is written to "~tmp.mid" in the user's temporary
+// folder and played there by the MIDI device; Timer2 watches for its end.
+
+#include "errors/Procedure.h"
+#include "errors/RuntimeError.h"
+#include "shell/Allgemein.h"
+#include "shell/Globals.h"
+#include "shell/frmMirvel.h"
+#include "sound/MidiDevice.h"
+#include "sound/Sound.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTimer>
+
+QString GetTempDir() {
+    QString folder;
+    Procedure p("Allgemein", "GetTempDir");
+    p.run({
+        [&] { folder = TrimNull(QDir::toNativeSeparators(QDir::tempPath()) + QDir::separator() + QChar(u'\0')); },
+    });
+    return folder;
+}
+
+long SaveResItemToDisk(rt::Integer ResId, const QString& ResType, const QString& FilePath) {
+    Procedure p("ModResFiles", "SaveResItemToDisk");
+    QByteArray bytes;
+    p.leaveSilentlyOn(ErrNo::PermissionDenied);
+    p.run({
+        [&] {
+            QFile resource(QStringLiteral(":/%1/%2").arg(ResType.toLower()).arg(ResId));
+            if (!resource.open(QIODevice::ReadOnly))
+                raiseError(ErrNo::ResourceNotFound);
+            bytes = resource.readAll();
+        },
+        [&] {
+            // Through a temporary file and a rename: a player never reads half a tune.
+            QSaveFile file(FilePath);
+            file.setDirectWriteFallback(false);
+            // A folder closed to us, or gone, counts as a file in use: the tune is not heard.
+            if (!file.open(QIODevice::WriteOnly))
+                raiseError(ErrNo::PermissionDenied);
+            file.write(bytes);
+            if (!file.commit())
+                raiseError(ErrNo::PathFileAccess);
+        },
+    });
+    return 0;
+}
+
+void MakeMusic() {
+    static rt::Integer LastTune = 0;
+    Procedure p("Allgemein", "MakeMusic");
+    rt::Integer Tune = 0;
+    p.run({
+        [&] {
+            do
+                Tune = rt::add(100, RandomBetween(1, 3));
+            while (Tune == LastTune);
+        },
+        [&] { LastTune = Tune; },
+        [&] { MidiFilePath = GetTempDir() + QStringLiteral("~tmp.mid"); },
+        [&] { SaveResItemToDisk(Tune, QStringLiteral("midi"), MidiFilePath); },
+        [&] { mciSendString(QStringLiteral("open sequencer!") + MidiFilePath + QStringLiteral(" alias midi")); },
+        [&] { mciSendString(QStringLiteral("play midi")); },
+        [&] {
+            // Watched only while a tune is open: with none, the program sleeps.
+            if (frmMirvel* main = frmMirvel::instance(); main && mciSendString(QStringLiteral("status midi mode")) == Mci::Ok)
+                main->Timer2->start();
+        },
+        [&] { QCoreApplication::processEvents(); },
+    });
+}
+
+void frmMirvel::mnuMusic_Click(int Index) {
+    Procedure p("frmMirvel", "mnuMusic_Click");
+    p.run({
+        [&] {
+            for (int i = 0; i < 3; ++i)
+                mnuMusic(i)->setChecked(false);
+        },
+        [&] {
+            if (Index == 0) {
+                if (MusicOn != 0) {
+                    mciSendString(QStringLiteral("close midi"));
+                    Timer2->stop();
+                }
+                MusicOn = rt::False;
+                MusicLoop = rt::False;
+            }
+        },
+        [&] {
+            if (Index == 1) {
+                MusicOn = rt::True;
+                MusicLoop = rt::False;
+                if (isVisible())
+                    MakeMusic();
+            }
+        },
+        [&] {
+            if (Index == 2) {
+                MusicOn = rt::True;
+                MusicLoop = rt::True;
+                if (isVisible())
+                    MakeMusic();
+            }
+            // The mode is applied: errors from here on belong to the caller.
+            p.disarm();
+        },
+        [&] { mnuMusic(Index)->setChecked(true); },
+        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("PlayMusic"), rt::Str(Index)); },
+    });
+}
+
+void frmMirvel::Timer2_Timer() {
+    QString length, position;
+    mciSendString(QStringLiteral("status midi length"), &length);
+    mciSendString(QStringLiteral("status midi position"), &position);
+    if (rt::Val(length) > rt::Val(position))
+        return; // still playing
+    mciSendString(QStringLiteral("close midi"));
+    Timer2->stop();
+    if (MusicLoop != 0)
+        MakeMusic(); // which watches again only when the next tune could be opened
+}
