@@ -2,6 +2,7 @@
 // language menu that switches it.
 
 #include "errors/Procedure.h"
+#include "help/HtmlHelp.h"
 #include "lang/Language.h"
 #include "lang/StringTable.h"
 #include "shell/Allgemein.h"
@@ -37,6 +38,7 @@ void frmMirvel::Sprache() {
         [&] { mnuUeber->setText(text(123)); },
         [&] { PicBut(0)->setToolTip(text(110)); },
         [&] { PicBut(1)->setToolTip(text(111)); },
+        [&] { setHelpLanguage(LangOffset); }, // the help window follows
     });
     // clang-format on
 }

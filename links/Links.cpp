@@ -2,6 +2,7 @@
 
 #include "about/frmInfo.h"
 #include "errors/Procedure.h"
+#include "help/HtmlHelp.h"
 #include "links/Addresses.h"
 #include "links/ShellOpen.h"
 #include "shell/ProgramInfo.h"
@@ -12,7 +13,7 @@
 void frmMirvel::mnuOnlinehilfe_Click() {
     Procedure p("frmMirvel", "mnuOnlinehilfe_Click");
     p.run({
-        [&] { HtmlHelp(QDir(ProgramInfo::folder()).filePath(Addresses::HelpFile)); },
+        [&] { HtmlHelp(this, QDir(ProgramInfo::folder()).filePath(Addresses::HelpFile), 0, 0); },
     });
 }
 

@@ -6,7 +6,3 @@
 void ShellOpen(const QString& target) {
     QDesktopServices::openUrl(QUrl(target));
 }
-
-void HtmlHelp(const QString& helpFile) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-}

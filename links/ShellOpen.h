@@ -6,5 +6,3 @@
 #include <QString>
 
 void ShellOpen(const QString& target);
-// Opens the compiled help file at its default topic with the desktop's viewer for it.
-void HtmlHelp(const QString& helpFile);

@@ -1,19 +1,61 @@
-// Guards the help menu: the homepage, the e-mail address and the help file are handed to the
-// desktop's handlers (and nothing is shown when there are none), and the compiled help file is
-// built with its topics and its default topic.
+// Guards the help menu: the homepage and the e-mail address go to the desktop (and nothing is
+// shown when it has no handler), the help window opens at the start page of the interface
+// language and is raised, not doubled; every link and picture of the help file is in it, a
+// missing page has a page of its own, and a missing or damaged file ends in a message.
 
+#include "help/ChmFile.h"
+#include "help/HelpBrowser.h"
+#include "help/HelpTexts.h"
+#include "help/HelpWindow.h"
+#include "help/HtmlHelp.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
 #include "support/UrlCatcher.h"
 #include "support/Window.h"
 
 #include <QAction>
-#include <QtEndian>
+#include <QRegularExpression>
+#include <QTreeWidget>
+
+namespace {
+const QString BuiltHelp = QStringLiteral(MIRVEL_HELP_FILE);
+
+QList<HelpWindow*> helpWindows() {
+    QList<HelpWindow*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible())
+            found.append(h);
+    return found;
+}
+
+void closeHelp() {
+    for (HelpWindow* h : helpWindows())
+        h->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Every page the start page leads to, links followed within the file.
+QStringList reachablePages(const ChmFile& chm) {
+    QStringList pages{u"index.html"_s};
+    static const QRegularExpression href(u"href=\"([^\"#]+)"_s);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString html = ChmFile::decodeText(chm.read(pages[i]));
+        for (const auto& m : href.globalMatch(html)) {
+            const QUrl url = HelpBrowser::urlOf(pages[i]).resolved(QUrl(m.captured(1)));
+            const QString object = HelpBrowser::objectOf(url);
+            if (!HelpBrowser::isExternal(url) && !pages.contains(object) && object.endsWith(u".html"_s))
+                pages.append(object);
+        }
+    }
+    return pages;
+}
+} // namespace
 
 class TestLinks : public QObject {
     Q_OBJECT
 private slots:
     void init() { clearUserStore(); }
+    void cleanup() { closeHelp(); }
 
     void entriesHandTheirAddressesToTheDesktop() {
         LoadedWindow w;
@@ -22,35 +64,135 @@ private slots:
             UrlCatcher shell;
             f.mnuHomepage->trigger();
             f.mnuEMail->trigger();
-            f.mnuOnlinehilfe->trigger();
             QCOMPARE(shell.opened, (QList<QUrl>{QUrl(u"https://www.kelmsoft.example/"_s),
-                                                QUrl(u"mailto:support@kelmsoft.example"_s),
-                                                QUrl::fromLocalFile(w.folder.filePath(u"Mirvel.chm"_s))}));
+                                                QUrl(u"mailto:support@kelmsoft.example"_s)}));
         }
         ModalDriver driver([](QWidget* modal) { modal->close(); });
         f.mnuHomepage->trigger(); // no handler at all: no message either
         f.mnuEMail->trigger();
-        f.mnuOnlinehilfe->trigger();
         QTest::qWait(50);
         QCOMPARE(driver.seen(), 0);
     }
 
-    void helpFileIsBuiltWithItsDefaultTopic() {
-        const QString chm = QStringLiteral(MIRVEL_HELP_FILE);
-        QCOMPARE(readFile(chm).left(4), "ITSF"_ba);
-        QTemporaryDir out;
-        QProcess extract;
-        extract.start(u"extract_chmLib"_s, {chm, out.path()});
-        QVERIFY(extract.waitForFinished(30000) && extract.exitCode() == 0);
-        for (const char* topic : {"index.html", "de/index.html", "en/index.html", "en/playing.html"})
-            QVERIFY2(readFile(out.filePath(QLatin1String(topic))).size() > 200, topic);
-        // #SYSTEM: a version, then records of code, length and data; code 2 is the default topic.
-        const QByteArray s = readFile(out.filePath(u"#SYSTEM"_s));
-        QString defaultTopic;
-        for (qsizetype at = 4; at + 4 <= s.size(); at += 4 + qFromLittleEndian<quint16>(s.constData() + at + 2))
-            if (qFromLittleEndian<quint16>(s.constData() + at) == 2)
-                defaultTopic = QString::fromLatin1(s.mid(at + 4).constData());
-        QCOMPARE(defaultTopic, u"index.html"_s);
+    void helpOpensInTheInterfaceLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("firstEntry"); // the contents' first line
+        QTest::newRow("de") << 0 << u"Deutsch"_s;
+        QTest::newRow("en") << 1 << u"English"_s;
+        QTest::newRow("sv") << 2 << u"Svenska"_s;
+        QTest::newRow("it") << 3 << u"Italiano"_s;
+    }
+    void helpOpensInTheInterfaceLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, firstEntry);
+        LoadedWindow w;
+        frmMirvel& f = *w.form;
+        QVERIFY(QFile::copy(BuiltHelp, w.folder.filePath(u"Mirvel.chm"_s)));
+        f.mnuLang[language]->trigger();
+        f.mnuOnlinehilfe->trigger();
+        QCOMPARE(helpWindows().size(), 1);
+        HelpWindow* help = helpWindows().first();
+        const QString start = QString::fromLatin1(QTest::currentDataTag()) + u"/index.html"_s;
+        QCOMPARE(help->browser()->source(), HelpBrowser::urlOf(start));
+        QVERIFY(help->browser()->toPlainText().size() > 200);
+        QCOMPARE(help->contents()->topLevelItem(0)->text(0), firstEntry);
+        QCOMPARE(help->backAction()->text(), helpText(help->language(), HelpText::Back));
+
+        // A page from the contents, then Back and Forward.
+        QTreeWidgetItem* topic = help->contents()->topLevelItem(0)->child(1);
+        QVERIFY(topic);
+        emit help->contents()->itemClicked(topic, 0);
+        QVERIFY(help->browser()->source() != HelpBrowser::urlOf(start));
+        QVERIFY(help->backAction()->isEnabled());
+        help->backAction()->trigger();
+        QCOMPARE(help->browser()->source(), HelpBrowser::urlOf(start));
+        help->forwardAction()->trigger();
+        QCOMPARE(help->contents()->currentItem(), topic); // the contents follow the page
+
+        // A page the file does not hold.
+        help->browser()->setSource(HelpBrowser::urlOf(u"nowhere.html"_s));
+        QVERIFY(help->browser()->toPlainText().contains(helpText(help->language(), HelpText::NotFound)));
+
+        f.mnuOnlinehilfe->trigger(); // the same window again, at the start page of the language
+        QCOMPARE(helpWindows(), QList<HelpWindow*>{help});
+    }
+
+    void everyLinkPictureAndContentsEntryIsInTheFile() {
+        ChmFile chm;
+        QVERIFY(chm.open(BuiltHelp));
+        QCOMPARE(chm.defaultTopic(), u"index.html"_s);
+        const QStringList pages = reachablePages(chm);
+        QVERIFY2(pages.size() >= 4 * 9 + 1, qPrintable(pages.join(u' ')));
+        static const QRegularExpression reference(u"(?:href|src)=\"([^\"#]+)"_s);
+        for (const QString& page : pages) {
+            QVERIFY2(chm.contains(page), qPrintable(page));
+            for (const auto& m : reference.globalMatch(ChmFile::decodeText(chm.read(page)))) {
+                const QUrl url = HelpBrowser::urlOf(page).resolved(QUrl(m.captured(1)));
+                if (!HelpBrowser::isExternal(url))
+                    QVERIFY2(chm.contains(HelpBrowser::objectOf(url)), qPrintable(page + u" -> "_s + url.path()));
+            }
+        }
+        for (const char* lang : {"de", "en", "sv", "it"}) {
+            const QList<ContentsEntry> tree = chm.contents(QLatin1String(lang) + u"/contents.hhc"_s);
+            QVERIFY(!tree.isEmpty() && tree.first().children.size() >= 9);
+            for (const ContentsEntry& e : tree.first().children)
+                QVERIFY2(chm.contains(e.local) && !e.name.isEmpty(), qPrintable(e.local));
+        }
+    }
+
+    // A file that is missing, not a help file or damaged: a message naming it, or a window
+    // that shows what it can; never a crash or a hang.
+    void damagedFilesEndInAMessage_data() {
+        QTest::addColumn<int>("cut");        // length kept, -1 the whole file
+        QTest::addColumn<int>("flipAt");     // a byte inverted there, -1 none
+        QTest::addColumn<bool>("mustWarn");
+        QTest::newRow("missing") << -2 << -1 << true;
+        QTest::newRow("empty") << 0 << -1 << true;
+        QTest::newRow("not a help file") << -3 << -1 << true;
+        QTest::newRow("header only") << 0x60 << -1 << true;
+        QTest::newRow("cut in the directory") << 0x1000 << -1 << true;
+        QTest::newRow("cut in half") << -4 << -1 << false;
+        QTest::newRow("last block cut") << -5 << -1 << false;
+        QTest::newRow("signature") << -1 << 0x01 << true;
+        QTest::newRow("directory offset") << -1 << 0x4D << true;
+        QTest::newRow("directory length") << -1 << 0x53 << true;
+        QTest::newRow("block length") << -1 << 0x78 + 0x12 << true;
+        QTest::newRow("directory chunk") << -1 << 0x140 << false;
+        QTest::newRow("content section") << -1 << -6 << false;
+    }
+    void damagedFilesEndInAMessage() {
+        QFETCH(int, cut);
+        QFETCH(int, flipAt);
+        QFETCH(bool, mustWarn);
+        setHelpLanguage(2000);
+        QByteArray data = readFile(BuiltHelp);
+        const QList<int> special{-4, -5, -6};
+        const int size = int(data.size());
+        const int sizes[] = {size / 2, size - 700, size * 3 / 4};
+        if (special.contains(cut))
+            cut = sizes[-4 - cut];
+        if (special.contains(flipAt))
+            flipAt = sizes[-4 - flipAt];
+        if (cut == -3)
+            data = "<html>not a help file</html>";
+        else if (cut >= 0)
+            data.truncate(cut);
+        if (flipAt >= 0)
+            data[flipAt] = char(~data[flipAt]);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Mirvel.chm"_s);
+        if (cut != -2)
+            writeFile(path, data);
+        QStringList seen;
+        ModalDriver driver(answer::all(2, &seen));
+        HtmlHelp(nullptr, path, 0, 0);
+        QApplication::processEvents();
+        const QString warning = u"box:Mirvel|"_s + helpText(u"sv"_s, HelpText::CannotOpen) + u'\n' + path;
+        if (mustWarn)
+            QCOMPARE(seen, QStringList{warning});
+        else
+            QVERIFY(seen == QStringList{warning} || (seen.isEmpty() && helpWindows().size() == 1));
+        QCOMPARE(driver.unanswered(), 0);
     }
 };
 

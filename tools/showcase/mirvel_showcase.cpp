@@ -1,6 +1,6 @@
 // Takes screenshots of every view of the game under a real X server (Xvfb): boards of 3, 5
 // and 8, the three pictures, a game in progress, the name prompt, the champions list, the
-// about box and the Options menu in each language, the error dialog.
+// about box and the Options menu in each language, the help window, the error dialog.
 //
 //   mirvel_showcase DIR OUT     DIR: the program folder to use; OUT: where the PNGs go
 
@@ -87,6 +87,14 @@ int screens(const QStringList& args) {
         shoot(QStringLiteral("%1/menu-%2.png").arg(out).arg(language));
         form.mnuSprache->hide();
         form.mnuOptionen->hide();
+    }
+    for (language = 0; language < 4; language += 3) { // the help window, German and Italian
+        form.mnuLang_Click(language);
+        form.mnuOnlinehilfe_Click();
+        shoot(QStringLiteral("%1/help-%2.png").arg(out).arg(language));
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("HelpWindow"))
+                w->close();
     }
     form.mnuLang_Click(0);
     Procedure p("frmMirvel", "Shuffle");
