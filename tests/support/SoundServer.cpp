@@ -5,28 +5,27 @@
 #include <QtEndian>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 SoundServer::~SoundServer() {
     m_server.kill();
     m_server.waitForFinished();
 }
 
 bool SoundServer::start() {
-    const QString dir = m_dir.path();
+    const QString socket = m_dir.filePath(u"native"_s);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir);
+    env.insert(u"HOME"_s, m_dir.path());
+    env.insert(u"XDG_RUNTIME_DIR"_s, m_dir.path());
     m_server.setProcessEnvironment(env);
-    m_server.start(QStringLiteral("pulseaudio"),
-                   {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--exit-idle-time=-1"),
-                    QStringLiteral("--use-pid-file=no"), QStringLiteral("--load=module-null-sink sink_name=nul"),
-                    QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + dir + QStringLiteral("/native")});
-    for (int i = 0; i < 100 && !QFile::exists(dir + QStringLiteral("/native")); ++i)
+    m_server.start(u"pulseaudio"_s, {u"--daemonize=no"_s, u"-n"_s, u"--exit-idle-time=-1"_s,
+                                     u"--use-pid-file=no"_s, u"--load=module-null-sink sink_name=nul"_s,
+                                     u"--load=module-native-protocol-unix auth-anonymous=1 socket="_s + socket});
+    for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
         QThread::msleep(50);
-    if (!QFile::exists(dir + QStringLiteral("/native")))
-        return false;
-    qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + dir + QStringLiteral("/native")));
+    qputenv("PULSE_SERVER", QFile::encodeName(u"unix:"_s + socket));
     qputenv("MIRVEL_TEST_PULSE", "1");
-    return true;
+    return QFile::exists(socket);
 }
 
 Recorder::Recorder(const QElapsedTimer& clock) : m_clock(clock) {
@@ -36,9 +35,8 @@ Recorder::Recorder(const QElapsedTimer& clock) : m_clock(clock) {
             m_firstSampleMs = m_clock.elapsed() - block.size() / 2 * 1000 / Rate;
         m_samples += block;
     });
-    m_process.start(QStringLiteral("parecord"),
-                    {QStringLiteral("--device=nul.monitor"), QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                     QStringLiteral("--rate=%1").arg(Rate), QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=10")});
+    m_process.start(u"parecord"_s, {u"--device=nul.monitor"_s, u"--raw"_s, u"--format=s16le"_s,
+                                    u"--rate=%1"_s.arg(Rate), u"--channels=1"_s, u"--latency-msec=10"_s});
     m_process.waitForStarted();
 }
 
@@ -49,16 +47,13 @@ Recorder::~Recorder() {
 
 QVector<double> Recorder::levels(qint64 fromMs, qint64 toMs) const {
     QVector<double> out;
-    const int window = Rate / 100;
+    const qsizetype count = m_samples.size() / 2, window = Rate / 100;
+    const auto* samples = reinterpret_cast<const qint16*>(m_samples.constData()); // little endian
     for (qint64 ms = fromMs; ms < toMs; ms += 10) {
         const qint64 first = (ms - m_firstSampleMs) * Rate / 1000;
         double sum = 0;
-        for (qint64 i = first; i < first + window; ++i) {
-            const double s = i >= 0 && 2 * i + 1 < m_samples.size()
-                                 ? qFromLittleEndian<qint16>(m_samples.constData() + 2 * i) / 32768.0
-                                 : 0.0;
-            sum += s * s;
-        }
+        for (qint64 i = std::max<qint64>(first, 0); i < std::min(first + window, count); ++i)
+            sum += std::pow(qFromLittleEndian(samples[i]) / 32768.0, 2);
         out.append(std::sqrt(sum / window));
     }
     return out;

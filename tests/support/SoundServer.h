@@ -1,8 +1,7 @@
 #pragma once
 // A private PulseAudio server with one null sink, so that tests and benchmarks hear what the
 // program plays: start() it before the application object exists, then record the sink's
-// monitor. Each recorded block carries the moment it arrived, so that a sound can be placed
-// in time against what the program did.
+// monitor, each block placed in time by the moment it arrived.
 
 #include <QElapsedTimer>
 #include <QProcess>
