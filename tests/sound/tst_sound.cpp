@@ -1,8 +1,8 @@
-// Guards sound and music: the MIDI device's command interpreter, the effect and tune resources,
-// which effect each event of a game plays (none when off), the music modes, the watcher that
-// ends a tune, and a tune never followed by itself. With MIRVEL_HEAR=1 it brings its own sound
-// server and checks by ear: the effects in their order, a new one cutting the old, a tune
-// audible until its end. Without a server the same steps pass silently: no sound, no message.
+// Guards sound and music: the MIDI device's commands, damaged effect files, which effect each
+// event of a game plays (none when off), the music modes, the watcher that ends a tune, and a
+// tune never followed by itself. With MIRVEL_HEAR=1 it brings its own sound server and checks
+// by ear: the effects in their order, a new one cutting the old, a tune audible until its end.
+// Without a server the same steps pass silently: no sound, no message.
 
 #include "errors/Procedure.h"
 #include "shell/Globals.h"
@@ -78,29 +78,15 @@ private slots:
         QCOMPARE(parsed.join(u'|'), QString::fromUtf16(row.parsed));
     }
 
-    void resources() {
-        for (auto [id, rate, bytes] : {std::tuple{101, 11025, 19848}, {102, 7500, 420}, {103, 48818, 10081}}) {
+    void damagedEffectsAreRefused() {
+        for (int id : {101, 102, 103}) {
             const QByteArray file = resource(u"wav/%1"_s.arg(id));
             const auto wave = parseWave(file);
-            QVERIFY(wave);
-            QCOMPARE(QList<int>({wave->sampleRate, wave->channels, wave->bitsPerSample, int(wave->samples.size())}),
-                     QList<int>({rate, 1, 8, bytes}));
+            QVERIFY(wave && wave->channels == 1 && wave->bitsPerSample == 8 && !wave->samples.isEmpty());
             // Damaged copies are refused, never read past their end.
             QVERIFY(!parseWave(file.left(40)));
             QVERIFY(!parseWave(QByteArray(file).replace(20, 2, "\x02\x00")));          // not PCM
             QVERIFY(!parseWave(QByteArray(file).replace(40, 4, "\xff\xff\xff\x7f"))); // data too long
-        }
-        // Each tune: a format 1 MIDI file of a tempo track, melody, accompaniment, bass and drums.
-        for (int id : {101, 102, 103}) {
-            const QByteArray midi = resource(u"midi/%1"_s.arg(id));
-            const auto be = [&](qsizetype at) { return qFromBigEndian<quint32>(midi.constData() + at); };
-            QCOMPARE(midi.left(4) + QByteArray::number(be(8) >> 16), "MThd1"_ba);
-            const unsigned tracks = be(10) >> 16;
-            QVERIFY(tracks >= 5);
-            qsizetype at = 14;
-            for (unsigned t = 0; t < tracks; at += 8 + be(at + 4), ++t)
-                QCOMPARE(midi.mid(at, 4), "MTrk"_ba);
-            QCOMPARE(at, midi.size());
         }
     }
 
