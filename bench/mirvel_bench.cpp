@@ -8,7 +8,6 @@
 #include "support/TestMain.h"
 #include "support/Window.h"
 
-#include <QAction>
 #include <cstdio>
 #include <sys/resource.h>
 

@@ -5,17 +5,10 @@
 
 #include "about/frmInfo.h"
 #include "lang/Language.h"
-#include "shell/Globals.h"
-#include "support/ModalDriver.h"
 #include "support/Probe.h"
 #include "support/TestMain.h"
 #include "support/UrlCatcher.h"
 #include "support/Window.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 
 class TestAbout : public QObject {
     Q_OBJECT

@@ -2,9 +2,6 @@
 // name, a stored time that is no number, the list as shown in each language, and two programs
 // recording at the same moment.
 
-#include "champions/ChampionsText.h"
-#include "shell/Globals.h"
-#include "support/ModalDriver.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 

@@ -5,20 +5,16 @@
 // Without a server the same steps pass silently: no sound, no message.
 
 #include "errors/Procedure.h"
-#include "shell/Globals.h"
 #include "sound/MciCommand.h"
 #include "sound/MidiDevice.h"
 #include "sound/Sound.h"
 #include "sound/WaveFile.h"
-#include "support/ModalDriver.h"
 #include "support/SoundServer.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 #include "support/Window.h"
 
-#include <QAction>
 #include <QSet>
-#include <QTimer>
 
 namespace {
 SoundServer* g_server = nullptr; // set when the tests listen

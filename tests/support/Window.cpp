@@ -1,16 +1,10 @@
 #include "support/Window.h"
 
 #include "render/ImageControl.h"
-#include "shell/Globals.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
-#include "support/ModalDriver.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 #include <QtTest>
 #include <map>
 #include <optional>
@@ -168,6 +162,10 @@ void play(frmMirvel& f, const QString& script) {
     static const QMap<QString, Qt::MouseButton> buttons = {
         {u"p"_s, Qt::LeftButton}, {u"r"_s, Qt::RightButton}, {u"m"_s, Qt::MiddleButton}};
     for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (word.startsWith(u'?')) { // a check on the way
+            QCOMPARE(observe(f, word.mid(1)), word.mid(1));
+            continue;
+        }
         const auto [verb, n] = split(word);
         const auto it = Actions.find(verb);
         if (it != Actions.end()) {

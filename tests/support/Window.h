@@ -1,15 +1,20 @@
 #pragma once
 // The main window as a start-up leaves it, in a program folder of its own, and a small
-// language to play it and to read back what a player sees.
+// language to play it and to read back what a player sees. It brings the headers a test needs
+// to reach the window's members.
 
+#include "shell/Globals.h"
 #include "shell/frmMirvel.h"
+#include "support/ModalDriver.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <cstdint>
+#include <QTimer>
 #include <memory>
 #include <vector>
-
-class ModalDriver;
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& data);
@@ -33,16 +38,16 @@ struct LoadedWindow {
 // Plays words on the window: pK, rK, mK press cell K with the left, right or middle button;
 // kLeft, kEscape, ... press a key; start (Game > Start), go (start button), tickK (K clock
 // ticks), new (NewGame), sizeI, picI, langI (menu entries), min, restore, resize; seedS seeds
-// the next shuffle, and solve presses that shuffle's walk backwards.
+// the next shuffle, and solve presses that shuffle's walk backwards. "?clock=on;go=off" checks
+// what observe() sees on the way.
 void play(frmMirvel& f, const QString& script);
 
 // The window's values of the names in `expected` ("empty=15;solved=-1"), in the same form:
 // N, empty, solved, secs, time; clock, go, menu, champs (on/off: the clock, the start button,
 // Game > Start, Game > Champions); tags (of all cells), blank (cells showing the empty
-// picture), last (yes: the last cell shows the last piece), shown (visible tiles);
-// size, pic, lang, music (checked entries), sound, offset, ini (lines ended by "|"),
-// bestN (champion of N x N, "time/name"), atK (tile K's rectangle), imgK=P@x,y,w,h (tile K
-// shows that part of picture P).
+// picture), last (yes: the last cell shows the last piece), shown (visible tiles); size, pic,
+// lang, music (checked entries), sound, offset, ini (lines ended by "|"), bestN (champion of
+// N x N, "time/name"), atK (tile K's rectangle), imgK=P@x,y,w,h (shows that part of picture P).
 QString observe(frmMirvel& f, const QString& expected);
 
 // The cells the empty cell visits when a board of size n, empty at `empty`, is shuffled with
