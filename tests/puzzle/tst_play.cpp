@@ -109,7 +109,6 @@ private slots:
         // Twice: from a fresh board and from the won board the first shuffle leaves.
         for (std::uint64_t seed : {1000 + n, 2000 + n}) {
             const std::vector<int> walk = replayShuffleWalk(seed, n, f.EmptyCell);
-            QCOMPARE(walk.size() - 1, std::size_t(n * n * n * n));
             QStringList tags = observe(f, u"tags"_s).mid(5).split(u',');
             for (std::size_t s = 1; s < walk.size(); ++s)
                 tags.swapItemsAt(walk[s - 1], walk[s]), tags[walk[s]] = QString();
