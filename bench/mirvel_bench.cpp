@@ -44,17 +44,20 @@ void board() {
     LoadedWindow w("Size= 8\nPlayMusic= 0\nPlaySound= 0\n");
     frmMirvel& f = *w.form;
     const auto none = [] {};
-    measure("Shuffle, 8 x 8 (4096 moves)", "2000 us", 200, [&] { f.NewGame(); }, [&] { f.Shuffle(); });
+    measure(
+        "Shuffle, 8 x 8 (4096 moves)", "2000 us", 200, [&] { f.NewGame(); }, [&] { f.Shuffle(); });
     measure("NewGame, 8 x 8", "10000 us", 200, none, [&] { f.NewGame(); });
     Randomize(5);
     f.Shuffle();
     measure("tile press with win test, 8 x 8", "50 us", 2000, none, [&] { pressNextToTheBlank(f); });
-    measure("shuffle and solve by 4096 replayed presses", "-", 20, [&] { f.NewGame(); }, [&] {
-        const std::vector<int> walk = replayShuffleWalk(11, 8, 63);
-        Randomize(11);
-        f.Shuffle();
-        pressWalkBackwards(f, walk);
-    });
+    measure(
+        "shuffle and solve by 4096 replayed presses", "-", 20, [&] { f.NewGame(); },
+        [&] {
+            const std::vector<int> walk = replayShuffleWalk(11, 8, 63);
+            Randomize(11);
+            f.Shuffle();
+            pressWalkBackwards(f, walk);
+        });
 }
 
 void sound(const QElapsedTimer& clock) {

@@ -115,7 +115,8 @@ private slots:
             Randomize(seed);
             f.Shuffle();
             const QString state = u"empty=%1;blank=%1;solved=0;clock=on;shown=%2;tags=%3"_s.arg(walk.back())
-                                      .arg(n * n).arg(tags.join(u','));
+                                      .arg(n * n)
+                                      .arg(tags.join(u','));
             QCOMPARE(observe(f, state), state);
             pressWalkBackwards(f, walk); // the board was solvable
             QCOMPARE(observe(f, u"solved;empty"_s), u"solved=-1;empty=%1"_s.arg(n * n - 1));

@@ -86,8 +86,7 @@ private slots:
             LoadedWindow w(file, &driver);
             QVERIFY(w.form->isVisible());
             QCOMPARE(driver.unanswered(), 0);
-            const QString first = seen.value(0).section(u' ', 0, 0) + u'|' +
-                                  seen.value(0).section(u'|', 2, 3);
+            const QString first = seen.value(0).section(u' ', 0, 0) + u'|' + seen.value(0).section(u'|', 2, 3);
             QCOMPARE(seen.isEmpty() ? QString() : first, QLatin1String(row.report));
             if (code == 2)
                 QCOMPARE(observe(*w.form, QLatin1String(row.window)), QLatin1String(row.window));

@@ -20,7 +20,9 @@ namespace {
 SoundServer* g_server = nullptr; // set when the tests listen
 QElapsedTimer g_clock;
 
-QByteArray resource(const QString& name) { return readFile(u":/"_s + name); }
+QByteArray resource(const QString& name) {
+    return readFile(u":/"_s + name);
+}
 // Which tune "~tmp.mid" holds now: 101..103, or 0.
 int tuneOnDisk() {
     const QByteArray file = readFile(QDir::tempPath() + u"/~tmp.mid"_s);
@@ -74,7 +76,7 @@ private slots:
             QVERIFY(wave && wave->channels == 1 && wave->bitsPerSample == 8 && !wave->samples.isEmpty());
             // Damaged copies are refused, never read past their end.
             QVERIFY(!parseWave(file.left(40)));
-            QVERIFY(!parseWave(QByteArray(file).replace(20, 2, "\x02\x00")));          // not PCM
+            QVERIFY(!parseWave(QByteArray(file).replace(20, 2, "\x02\x00")));         // not PCM
             QVERIFY(!parseWave(QByteArray(file).replace(40, 4, "\xff\xff\xff\x7f"))); // data too long
         }
     }

@@ -19,7 +19,9 @@ ModalDriver::ModalDriver(Answer answer) : m_answer(std::move(answer)) {
     m_timer.start();
 }
 
-ModalDriver::~ModalDriver() { qApp->removeEventFilter(this); }
+ModalDriver::~ModalDriver() {
+    qApp->removeEventFilter(this);
+}
 
 bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
@@ -27,8 +29,7 @@ bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
         return false;
     m_current = w;
     m_ticksOpen = 0;
-    m_names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                             : w->objectName());
+    m_names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
     // The answer may open further modal windows: it runs from the event loop.
     QTimer::singleShot(0, this, [this, shown = QPointer<QWidget>(w)] {
         if (shown && shown->isVisible())
@@ -55,7 +56,9 @@ namespace answer {
 void continueWith(QWidget* errorDialog, int code) {
     static_cast<ErrPtnr*>(errorDialog)->cmdContinue[code]->click();
 }
-void okAboutBox(QWidget* aboutBox) { static_cast<frmInfo*>(aboutBox)->ok->click(); }
+void okAboutBox(QWidget* aboutBox) {
+    static_cast<frmInfo*>(aboutBox)->ok->click();
+}
 
 ModalDriver::Answer all(int code, QStringList* seen, const QString& name) {
     return [=](QWidget* w) {

@@ -17,6 +17,5 @@ inline ProbeResult runProbe(const QStringList& args,
     if (!p.waitForFinished(60000))
         p.kill(), p.waitForFinished();
     const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            out.split(u'\n', Qt::SkipEmptyParts)};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, out.split(u'\n', Qt::SkipEmptyParts)};
 }

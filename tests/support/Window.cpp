@@ -20,7 +20,9 @@ void writeFile(const QString& path, const QByteArray& data) {
     if (f.open(QIODevice::WriteOnly))
         f.write(data);
 }
-void clearUserStore() { QSettings(u"Mirvel"_s, u"Mirvel"_s).clear(); }
+void clearUserStore() {
+    QSettings(u"Mirvel"_s, u"Mirvel"_s).clear();
+}
 QString stored(const QString& key) {
     return QSettings(u"Mirvel"_s, u"Mirvel"_s).value(key, u"-"_s).toString();
 }
@@ -38,8 +40,12 @@ LoadedWindow::LoadedWindow(const QByteArray& ini, ModalDriver* driver) {
     form->show();
     QTest::qWait(20); // the first activation runs after the first layout
 }
-LoadedWindow::~LoadedWindow() { ProgramInfo::setFolder({}); }
-QString LoadedWindow::iniPath() const { return folder.filePath(u"Mirvel.ini"_s); }
+LoadedWindow::~LoadedWindow() {
+    ProgramInfo::setFolder({});
+}
+QString LoadedWindow::iniPath() const {
+    return folder.filePath(u"Mirvel.ini"_s);
+}
 
 std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty) {
     Randomize(seed);
@@ -72,8 +78,12 @@ void beforeStart(frmMirvel& f) {
     }
 }
 
-QString num(long long n) { return QString::number(n); }
-QString onOff(bool b) { return b ? u"on"_s : u"off"_s; }
+QString num(long long n) {
+    return QString::number(n);
+}
+QString onOff(bool b) {
+    return b ? u"on"_s : u"off"_s;
+}
 QString checked(const auto& entries) {
     const auto it = std::find_if(entries.begin(), entries.end(), [](auto* e) { return e->isChecked(); });
     return num(it == entries.end() ? -1 : it - entries.begin());
@@ -96,8 +106,8 @@ std::pair<QString, int> split(const QString& word) {
 
 struct Arg {
     frmMirvel& f;
-    int k;         // the number after the name
-    QString want;  // the expected value, for readers that compare
+    int k;        // the number after the name
+    QString want; // the expected value, for readers that compare
 };
 // clang-format off
 const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
@@ -188,8 +198,7 @@ QString observe(frmMirvel& f, const QString& expected) {
         const QString name = pair.section(u'=', 0, 0);
         const auto [reader, k] = split(name);
         const auto it = Readers.find(reader);
-        out.append(name + u'=' +
-                   (it == Readers.end() ? u"(unknown)"_s : it->second({f, k, pair.section(u'=', 1)})));
+        out.append(name + u'=' + (it == Readers.end() ? u"(unknown)"_s : it->second({f, k, pair.section(u'=', 1)})));
     }
     return out.join(u';');
 }
