@@ -1,7 +1,5 @@
-// Guards the about box and the language it chooses: the first start's language from the
-// locale (German only for Germany), the saved language on later starts, saved values outside
-// the four, the start counter, the homepage line, and the flags, which switch the box at once
-// and the main window only after the box has closed.
+// Guards the about box and the language it chooses: from the locale at the first start (German
+// only for Germany), saved later, and switched by the flags: the box at once, the window after.
 
 #include "about/frmInfo.h"
 #include "lang/Language.h"

@@ -1,6 +1,5 @@
-// Guards the champions list: which wins are records, the name prompt and what is kept of the
-// name, a stored time that is no number, the list as shown in each language, and two programs
-// recording at the same moment.
+// Guards the champions list: which wins are records, what is kept of the name, the list as shown
+// in each language, and two programs recording at the same moment.
 
 #include "support/TestMain.h"
 #include "support/Window.h"

@@ -1,7 +1,5 @@
-// Guards the start-up and the game on the real widgets: a fresh and a prepared program folder,
-// the menus storing at once, minimising; presses next to the blank (and only there, by any
-// button or the arrow keys), the clock, the win and the odd states; NewGame's first call, the
-// shuffle (exactly N⁴ counted moves, solvable), the fixed layout, and the ways the program ends.
+// Guards the start-up and the game on the real widgets, row by row of what a player does and
+// sees, and the shuffle, the fixed layout and the ways the program ends.
 
 #include "render/Decoration.h"
 #include "render/ImageControl.h"

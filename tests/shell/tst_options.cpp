@@ -1,7 +1,5 @@
-// Guards the options file: how a value is read and what the start-up does with it (applied,
-// or an error reported), the writer that keeps every other line with its own line break, the
-// rewrite through a temporary file, the per-user fallback for a read-only program folder, and
-// the two small helpers beside them.
+// Guards the options file: how a value is read and what the start-up does with it, the writer
+// that keeps every other line as it was, and where the file goes when the folder is read-only.
 
 #include "shell/Allgemein.h"
 #include "shell/IniLocation.h"

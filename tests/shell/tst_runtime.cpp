@@ -1,7 +1,5 @@
 // Guards the program's numeric rules (16-bit overflow, rounding halves to even, truncating
-// division, complement toggles, the signed text form, numbers read from texts) and what is
-// computed by them: the board geometry of the worked 684 x 470 example, its rounding cases and
-// overflow, the decoration round the board, and the picture cutter's equal cells.
+// division, numbers in texts) and what is computed by them: the board geometry and the cutter.
 
 #include "render/BoardGeometry.h"
 #include "render/PictureClip.h"

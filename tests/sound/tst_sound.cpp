@@ -1,8 +1,5 @@
-// Guards sound and music: the MIDI device's commands, damaged effect files, which effect each
-// event of a game plays (none when off), the music modes, the watcher that ends a tune, and a
-// tune never followed by itself. With MIRVEL_HEAR=1 it brings its own sound server and checks
-// by ear: the effects in their order, a new one cutting the old, a tune audible until its end.
-// Without a server the same steps pass silently: no sound, no message.
+// Guards sound and music. With MIRVEL_HEAR=1 it brings its own sound server and checks by ear
+// as well; without one the same steps must pass silently: no sound, no message.
 
 #include "errors/Procedure.h"
 #include "sound/MciCommand.h"
