@@ -125,6 +125,7 @@ private slots:
 
     void rewriteGoesThroughATemporaryFile() {
         QTemporaryDir dir;
+        openToNobody(dir.path());
         const QString path = dir.filePath(u"Mirvel.ini"_s);
         const auto write = [&](const QString& key, const QString& value, const QString& to) {
             return PrivateProfile::writeString(u"Optionen"_s, key, value, to);
@@ -150,8 +151,7 @@ private slots:
         QTemporaryDir program;
         const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         QDir().mkpath(config + u"/Mirvel"_s);
-        for (QString d = config + u"/Mirvel"_s; d.size() > 1; d = QFileInfo(d).path())
-            setMode(d, 0777); // let "nobody" reach the test's configuration folder
+        openToNobody(config + u"/Mirvel"_s);
         setMode(program.path(), 0555);
         ProgramInfo::setFolder(program.path());
         QString used;
@@ -176,6 +176,13 @@ private slots:
             seen.insert(RandomBetween(1, 3));
         QCOMPARE(seen, (QSet<int>{1, 2, 3}));
         QCOMPARE(TrimNull(QString::fromUtf16(u"/tmp/\0garbage", 13)), u"/tmp/"_s);
+    }
+
+private:
+    // Lets "nobody" reach `dir` through the test's own home; the folders above are not ours.
+    static void openToNobody(QString dir) {
+        for (; dir.startsWith(QDir::homePath()); dir = QFileInfo(dir).path())
+            setMode(dir, 0777);
     }
 };
 
