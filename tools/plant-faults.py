@@ -74,7 +74,7 @@ def run(cmd, **kw):
 
 
 def failing_tests():
-    r = run(["ctest", "-j2", "--timeout", "120"], cwd=BUILD,
+    r = run(["ctest", "-j2", "--timeout", "120", "-E", "tst_sound_heard"], cwd=BUILD,
             env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
     return re.findall(r"\d+ - (\S+) \(", r.stdout)
 

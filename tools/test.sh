@@ -18,5 +18,4 @@ if [ "${MIRVEL_SANITIZE:-0}" = 1 ]; then
         ctest --output-on-failure -j2)
 fi
 
-build/bin/mirvel_bench
-build/bin/sound_bench 2>/dev/null | grep -v "^ALSA"
+build/bin/mirvel_bench 2>/dev/null | grep -v "^ALSA"

@@ -1,22 +1,12 @@
-// Guards the about box and the language it chooses: the first start's language from the
-// locale (German only for Germany), the saved language on later starts, saved values outside
-// the four, the start counter, the homepage line, and the flags, which switch the box at once
-// and the main window only after the box has closed.
+// Guards the about box and the language it chooses: from the locale at the first start (German
+// only for Germany), saved later, and switched by the flags: the box at once, the window after.
 
 #include "about/frmInfo.h"
 #include "lang/Language.h"
-#include "shell/Globals.h"
-#include "shell/ProgramInfo.h"
-#include "support/ModalDriver.h"
 #include "support/Probe.h"
 #include "support/TestMain.h"
 #include "support/UrlCatcher.h"
 #include "support/Window.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 
 class TestAbout : public QObject {
     Q_OBJECT
@@ -25,55 +15,51 @@ private slots:
 
     void startLanguage_data() {
         QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("startVal"); // stored before the first start
-        QTest::addColumn<QString>("seen");
-        const QString german = u"offset 0 menu &Spiel"_s, english = u"offset 1000 menu &Game"_s;
-        QTest::newRow("German (Germany)") << u"de_DE.UTF-8"_s << QString() << german;
-        QTest::newRow("German (Austria)") << u"de_AT.UTF-8"_s << QString() << english;
-        QTest::newRow("German (Switzerland)") << u"de_CH"_s << QString() << english;
-        QTest::newRow("English (US)") << u"en_US.UTF-8"_s << QString() << english;
-        QTest::newRow("Swedish") << u"sv_SE.UTF-8"_s << QString() << english;
-        QTest::newRow("no locale") << u"C"_s << QString() << english;
-        QTest::newRow("a later start with nothing saved") << u"en_US.UTF-8"_s << u"1"_s << german;
+        QTest::addColumn<bool>("startedBefore"); // with nothing saved
+        QTest::addColumn<bool>("german");
+        QTest::newRow("German (Germany)") << u"de_DE.UTF-8"_s << false << true;
+        QTest::newRow("German (Austria)") << u"de_AT.UTF-8"_s << false << false;
+        QTest::newRow("German (Switzerland)") << u"de_CH"_s << false << false;
+        QTest::newRow("English (US)") << u"en_US.UTF-8"_s << false << false;
+        QTest::newRow("no locale") << u"C"_s << false << false;
+        QTest::newRow("a later start with nothing saved") << u"en_US.UTF-8"_s << true << true;
     }
     void startLanguage() {
         QFETCH(QString, lang);
-        QFETCH(QString, startVal);
-        QFETCH(QString, seen);
+        QFETCH(bool, startedBefore);
+        QFETCH(bool, german);
         QTemporaryDir home, folder;
-        if (!startVal.isEmpty()) {
+        if (startedBefore) {
             QDir().mkpath(home.filePath(u"Mirvel"_s));
-            writeFile(home.filePath(u"Mirvel/Mirvel.conf"_s), "[Optionen]\nStartVal=" + startVal.toLatin1());
+            writeFile(home.filePath(u"Mirvel/Mirvel.conf"_s), "[Optionen]\nStartVal=1");
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"XDG_CONFIG_HOME"_s, home.path());
         env.insert(u"LANG"_s, lang);
-        for (const char* other : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-            env.remove(QLatin1String(other));
-        QCOMPARE(runProbe({u"locale"_s, folder.path()}, env).lines, (QStringList{u"about"_s, seen}));
+        env.remove(u"LC_MESSAGES"_s);
+        const QStringList seen = {u"about"_s, german ? u"offset 0 menu &Spiel"_s : u"offset 1000 menu &Game"_s};
+        QCOMPARE(runProbe({u"locale"_s, folder.path()}, env).lines, seen);
         // The next start takes the saved language, whatever the locale says.
-        env.insert(u"LANG"_s, seen == english() ? u"de_DE.UTF-8"_s : u"en_US.UTF-8"_s);
-        QCOMPARE(runProbe({u"locale"_s, folder.path()}, env).lines, (QStringList{u"about"_s, seen}));
+        env.insert(u"LANG"_s, german ? u"en_US.UTF-8"_s : u"de_DE.UTF-8"_s);
+        QCOMPARE(runProbe({u"locale"_s, folder.path()}, env).lines, seen);
     }
 
     void savedLanguage() {
         for (int v : {0, 1000, 2000, 3000})
             QCOMPARE(languageOffsetFromSaved(v), rt::Integer(v));
-        for (int v : {1500, 4000, 9000, -1000, 999, 32767}) // a hand-edited file: German
+        for (int v : {1500, 4000, -1000, 999}) // a hand-edited file: German
             QCOMPARE(languageOffsetFromSaved(v), rt::Integer(0));
         QCOMPARE(languageIndex(1500), 1); // the activation takes the first digit
         LoadedWindow w;
         LangOffset = 2000;
         w.form->Form_Activate();
-        QCOMPARE(observe(*w.form, u"lang=2;offset=2000"_s), u"lang=2;offset=2000"_s);
+        QCOMPARE(observe(*w.form, u"lang;offset"_s), u"lang=2;offset=2000"_s);
     }
 
     void startCounterAndHomepage() {
         LoadedWindow w;
-        for (const char* expected : {"2", "3"}) {
-            frmInfo().Form_Load();
-            QCOMPARE(stored(u"Optionen/StartVal"_s), QLatin1String(expected));
-        }
+        frmInfo().Form_Load();
+        QCOMPARE(stored(u"Optionen/StartVal"_s), u"2"_s);
         store(u"Optionen/StartVal"_s, u"32767"_s);
         frmInfo().Form_Load();
         QCOMPARE(stored(u"Optionen/StartVal"_s), u"32767"_s); // stops at the largest 16-bit number
@@ -85,14 +71,8 @@ private slots:
         }
         QCOMPARE(seen, QStringList{u"13 (Type mismatch)|frmInfo|Form_Load|4"_s});
         QCOMPARE(stored(u"Optionen/StartVal"_s), u"1"_s); // went on: counted as 0
-
         frmInfo box;
         box.Form_Load();
-        QCOMPARE(box.size(), QSize(356, 329));
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(box.imgLang[i]->isHidden() ? QRect() : box.imgLang[i]->geometry(),
-                     QRect(296, 224 + 24 * i, 32, 20));
-        QVERIFY(!box.ok->isHidden());
         UrlCatcher shell;
         QTest::mouseClick(box.lblHomepage, Qt::LeftButton);
         QCOMPARE(shell.opened, QList<QUrl>{QUrl(u"https://www.kelmsoft.example/"_s)});
@@ -118,11 +98,8 @@ private slots:
         QCOMPARE(boxLine, u"För ytterligare information läs readme.txt!"_s);
         QCOMPARE(menuWhileOpen, u"&Spiel"_s);
         QTRY_COMPARE(f.mnuSpiel->title(), u"&Spel"_s); // when the main window is active again
-        QCOMPARE(observe(f, u"lang=2;ini=[Optionen]|Sprache= 2000|"_s), u"lang=2;ini=[Optionen]|Sprache= 2000|"_s);
+        QCOMPARE(observe(f, u"lang;ini"_s), u"lang=2;ini=[Optionen]|Sprache= 2000|"_s);
     }
-
-private:
-    static QString english() { return u"offset 1000 menu &Game"_s; }
 };
 
 MIRVEL_TEST_MAIN(TestAbout)

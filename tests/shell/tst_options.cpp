@@ -1,13 +1,10 @@
-// Guards the options file: how a value is read and what the start-up then does with it
-// (the option applied, or the error reported), the writer that keeps every other line with
-// its own line break, the rewrite through a temporary file, the per-user fallback for a
-// read-only program folder, and the two small helpers beside them.
+// Guards the options file: how a value is read and what the start-up does with it, the writer
+// that keeps every other line as it was, and where the file goes when the folder is read-only.
 
 #include "shell/Allgemein.h"
 #include "shell/IniLocation.h"
 #include "shell/PrivateProfile.h"
 #include "shell/ProgramInfo.h"
-#include "support/ModalDriver.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 #include "support/Window.h"
@@ -23,11 +20,7 @@ struct Reading {
     const char* window; // the start-up's outcome, as observe() shows it
     const char* report; // the start-up's error report, "number|procedure|line"
 };
-struct Writing {
-    const char *name, *before, *key, *value, *after;
-};
 Q_DECLARE_METATYPE(Reading)
-Q_DECLARE_METATYPE(Writing)
 
 class TestOptions : public QObject {
     Q_OBJECT
@@ -37,10 +30,8 @@ private slots:
     void reading_data() {
         // clang-format off
         static const Reading rows[] = {
-            {"blank before value", "Size= 6\n", "Size", 6, "N=6", ""},
             {"no blank", "Size=6\n", "Size", 6, "N=6", ""},
             {"key in lower case", "size=6\n", "Size", 6, "N=6", ""},
-            {"written in lower case", "picture= 2\n", "Picture", 2, "pic=2", ""},
             {"section in other case", "[OPTIONEN]\nSize=7\n", "Size", 7, "N=7", ""},
             {"blanks in brackets", "[ Optionen ]\nSize=7\n", "Size", 7, "N=7", ""},
             {"blanks round =", "  Size  =  7  \n", "Size", 7, "N=7", ""},
@@ -67,7 +58,6 @@ private slots:
             {"comment", ";Size=7\n", "Size", -99, "N=5", ""},
             {"key of the next section", "a=1\n[Zeta]\nSize=7\n", "Size", -99, "N=5", ""},
             {"letters only", "Size=abc\n", "Size", 0, "N=5", "9|mnuSize_Click|1"},
-            {"sign alone", "Size=-\n", "Size", 0, "N=5", "9|mnuSize_Click|1"},
             {"blank inside the number", "Size=1 2\n", "Size", 1, "N=5", "9|mnuSize_Click|1"},
             {"unmatched quote", "Size=\"6\n", "Size", 0, "N=5", "9|mnuSize_Click|1"},
             {"size 9", "Size=9\n", "Size", 9, "N=5", "9|mnuSize_Click|1"},
@@ -79,7 +69,7 @@ private slots:
             {"sound 5 is on", "PlaySound=5\n", "PlaySound", 5, "sound=-1+", ""},
         };
         // clang-format on
-        addRows(rows, [](const Reading& r) { return QString::fromLatin1(r.name); });
+        addRows(rows);
     }
     void reading() {
         QFETCH(Reading, row);
@@ -94,45 +84,53 @@ private slots:
             LoadedWindow w(file, &driver);
             QVERIFY(w.form->isVisible());
             QCOMPARE(driver.unanswered(), 0);
-            const QString first = seen.value(0).section(u' ', 0, 0) + u'|' +
-                                  seen.value(0).section(u'|', 2, 3);
+            const QString first = seen.value(0).section(u' ', 0, 0) + u'|' + seen.value(0).section(u'|', 2, 3);
             QCOMPARE(seen.isEmpty() ? QString() : first, QLatin1String(row.report));
             if (code == 2)
                 QCOMPARE(observe(*w.form, QLatin1String(row.window)), QLatin1String(row.window));
         }
     }
 
-    void writing_data() {
+    void writing() {
+        struct Writing {
+            const char *name, *before, *key, *value, *after;
+        };
         // clang-format off
-        static const Writing rows[] = {
+        const Writing rows[] = {
             {"new file", "", "Size", " 5", "[Optionen]\nSize= 5\n"},
-            {"replaced in place, spelling kept", "[Optionen]\nPicture=1\nSize= 5\n", "picture", " 2", "[Optionen]\nPicture= 2\nSize= 5\n"},
+            {"replaced in place, spelling kept", "[Optionen]\nPicture=1\nSize= 5\n", "picture", " 2",
+             "[Optionen]\nPicture= 2\nSize= 5\n"},
             {"added to its section", "[Optionen]\nSize= 5\n", "PlayMusic", " 1", "[Optionen]\nSize= 5\nPlayMusic= 1\n"},
-            {"CRLF stays CRLF", "[Optionen]\r\nSize= 5\r\n", "Sprache", " 0", "[Optionen]\r\nSize= 5\r\nSprache= 0\r\n"},
+            {"CRLF stays CRLF", "[Optionen]\r\nSize= 5\r\n", "Sprache", " 0",
+             "[Optionen]\r\nSize= 5\r\nSprache= 0\r\n"},
             {"lone CR stays CR", "[Optionen]\rSize= 5\r", "Sprache", " 0", "[Optionen]\rSize= 5\rSprache= 0\r"},
-            {"mixed line ends kept", "; x\r\n[Optionen]\rSize=7\nPicture=1", "Size", " 3", "; x\r\n[Optionen]\rSize= 3\nPicture=1"},
-            {"a line break only where a line follows", "[Optionen]\r\nSize=7", "Sprache", " 0", "[Optionen]\r\nSize=7\r\nSprache= 0\r\n"},
-            {"other sections and comments kept", "; mine\n[Other]\na = 1\n\n[Optionen]\nSize= 3\n\n[Zeta]\nz=2\n", "Sprache", " 1000", "; mine\n[Other]\na = 1\n\n[Optionen]\nSize= 3\nSprache= 1000\n\n[Zeta]\nz=2\n"},
+            {"mixed line ends kept", "; x\r\n[Optionen]\rSize=7\nPicture=1", "Size", " 3",
+             "; x\r\n[Optionen]\rSize= 3\nPicture=1"},
+            {"a line break only where a line follows", "[Optionen]\r\nSize=7", "Sprache", " 0",
+             "[Optionen]\r\nSize=7\r\nSprache= 0\r\n"},
+            {"other sections and comments kept", "; mine\n[Other]\na = 1\n\n[Optionen]\nSize= 3\n\n[Zeta]\nz=2\n",
+             "Sprache", " 1000", "; mine\n[Other]\na = 1\n\n[Optionen]\nSize= 3\nSprache= 1000\n\n[Zeta]\nz=2\n"},
             {"section added at the end", "[Other]\na=1", "Size", " 5", "[Other]\na=1\n\n[Optionen]\nSize= 5\n"},
-            {"only the first duplicate replaced", "[Optionen]\nSize=3\nSize=8\n", "SIZE", " 4", "[Optionen]\nSize= 4\nSize=8\n"},
-            {"value written exactly as passed", "[Optionen]\nSize = 5\n", "Size", "  7 ", "[Optionen]\nSize=  7 \n"},
+            {"only the first duplicate replaced", "[Optionen]\nSize=3\nSize=8\n", "SIZE", " 4",
+             "[Optionen]\nSize= 4\nSize=8\n"},
+            {"value written exactly as passed", "[Optionen]\nSize = 5\n", "Size", "  7 ",
+             "[Optionen]\nSize=  7 \n"},
             {"a line break in a value adds no line", "", "Size", " 5\r[Evil]\nx=1", "[Optionen]\nSize= 5\n"},
         };
         // clang-format on
-        addRows(rows, [](const Writing& r) { return QString::fromLatin1(r.name); });
-    }
-    void writing() {
-        QFETCH(Writing, row);
-        QCOMPARE(PrivateProfile::withValue(row.before, "Optionen", row.key, row.value),
-                 QByteArray(row.after));
+        for (const Writing& row : rows)
+            QCOMPARE(row.name + ": "_ba + PrivateProfile::withValue(row.before, "Optionen", row.key, row.value),
+                     row.name + ": "_ba + row.after);
     }
 
     void rewriteGoesThroughATemporaryFile() {
         QTemporaryDir dir;
-        setMode(dir.path(), 0777);
+        openToNobody(dir.path());
         const QString path = dir.filePath(u"Mirvel.ini"_s);
-        QVERIFY(PrivateProfile::writeString(u"Optionen"_s, u"Size"_s, u" 7"_s, path));
-        QVERIFY(PrivateProfile::writeString(u"Optionen"_s, u"picture"_s, u" 2"_s, path));
+        const auto write = [&](const QString& key, const QString& value, const QString& to) {
+            return PrivateProfile::writeString(u"Optionen"_s, key, value, to);
+        };
+        QVERIFY(write(u"Size"_s, u" 7"_s, path) && write(u"picture"_s, u" 2"_s, path));
         QCOMPARE(PrivateProfile::getInt(u"optionen"_s, u"SIZE"_s, 5, path), 7LL);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Mirvel.ini"_s});
         // The file could be opened, but no temporary file fits beside it: the old one stays.
@@ -141,22 +139,19 @@ private slots:
         bool written = true;
         {
             Unprivileged asUser;
-            written = PrivateProfile::writeString(u"Optionen"_s, u"Size"_s, u" 3"_s, path);
+            written = write(u"Size"_s, u" 3"_s, path);
         }
         setMode(dir.path(), 0700);
         QVERIFY(!written);
         QCOMPARE(readFile(path), "[Optionen]\nSize= 7\npicture= 2\n"_ba);
-        QVERIFY(!PrivateProfile::writeString(u"Optionen"_s, u"Size"_s, u" 3"_s,
-                                             dir.filePath(u"missing/Mirvel.ini"_s)));
+        QVERIFY(!write(u"Size"_s, u" 3"_s, dir.filePath(u"missing/Mirvel.ini"_s)));
     }
 
     void readOnlyProgramFolderFallsBackToTheUsersFolder() {
         QTemporaryDir program;
         const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QDir().mkpath(config);
         QDir().mkpath(config + u"/Mirvel"_s);
-        for (QString d = config + u"/Mirvel"_s; d.size() > 1; d = QFileInfo(d).path())
-            setMode(d, 0777); // let "nobody" reach the test's configuration folder
+        openToNobody(config + u"/Mirvel"_s);
         setMode(program.path(), 0555);
         ProgramInfo::setFolder(program.path());
         QString used;
@@ -168,7 +163,7 @@ private slots:
             size = GetIniInt(u"Optionen"_s, u"Size"_s, 5);
         }
         ProgramInfo::setFolder({});
-        QCOMPARE(used, QDir(config).filePath(u"Mirvel/Mirvel.ini"_s));
+        QCOMPARE(used, config + u"/Mirvel/Mirvel.ini"_s);
         QCOMPARE(size, rt::Integer(4));
         QCOMPARE(readFile(used), "[Optionen]\nSize= 4\n"_ba);
         QVERIFY(!QFile::exists(program.filePath(u"Mirvel.ini"_s)));
@@ -181,7 +176,13 @@ private slots:
             seen.insert(RandomBetween(1, 3));
         QCOMPARE(seen, (QSet<int>{1, 2, 3}));
         QCOMPARE(TrimNull(QString::fromUtf16(u"/tmp/\0garbage", 13)), u"/tmp/"_s);
-        QCOMPARE(TrimNull(u"no nul"_s), u"no nul"_s);
+    }
+
+private:
+    // Lets "nobody" reach `dir` through the test's own home; the folders above are not ours.
+    static void openToNobody(QString dir) {
+        for (; dir.startsWith(QDir::homePath()); dir = QFileInfo(dir).path())
+            setMode(dir, 0777);
     }
 };
 

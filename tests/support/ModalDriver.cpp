@@ -4,11 +4,12 @@
 #include "errors/ErrPtnr.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+
+using namespace Qt::StringLiterals;
 
 ModalDriver::ModalDriver(Answer answer) : m_answer(std::move(answer)) {
     // Every showing counts, also when the same dialog comes back at once.
@@ -23,32 +24,24 @@ ModalDriver::~ModalDriver() {
 }
 
 bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched->isWidgetType()) {
-        auto* w = static_cast<QWidget*>(watched);
-        if (w->isWindow() && w->isModal()) {
-            m_current = w;
-            m_ticksOpen = 0;
-            m_names.append(w->objectName().isEmpty()
-                               ? QString::fromLatin1(w->metaObject()->className())
-                               : w->objectName());
-            // The answer may open further modal windows: it runs from the event loop.
-            QPointer<QWidget> shown(w);
-            QTimer::singleShot(0, this, [this, shown] {
-                if (shown && shown->isVisible())
-                    m_answer(shown);
-            });
-        }
-    }
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
+        return false;
+    m_current = w;
+    m_ticksOpen = 0;
+    m_names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    // The answer may open further modal windows: it runs from the event loop.
+    QTimer::singleShot(0, this, [this, shown = QPointer<QWidget>(w)] {
+        if (shown && shown->isVisible())
+            m_answer(shown);
+    });
     return false;
 }
 
 void ModalDriver::poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal != m_current) {
-        m_ticksOpen = 0;
-        return;
-    }
-    if (++m_ticksOpen > 600) {
+    m_ticksOpen = modal && modal->isVisible() && modal == m_current ? m_ticksOpen + 1 : 0;
+    if (m_ticksOpen > 600) {
         ++m_unanswered;
         m_ticksOpen = 0;
         if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -63,31 +56,29 @@ namespace answer {
 void continueWith(QWidget* errorDialog, int code) {
     static_cast<ErrPtnr*>(errorDialog)->cmdContinue[code]->click();
 }
-
 void okAboutBox(QWidget* aboutBox) {
     static_cast<frmInfo*>(aboutBox)->ok->click();
 }
 
 ModalDriver::Answer all(int code, QStringList* seen, const QString& name) {
     return [=](QWidget* w) {
-        QString note;
+        QStringList note;
         if (w->objectName() == QLatin1String("frmInfo")) {
-            okAboutBox(w);
-            return;
+            return okAboutBox(w);
         } else if (auto* dialog = qobject_cast<ErrPtnr*>(w)) {
             for (QLabel* value : dialog->lblError)
-                note += (note.isEmpty() ? QString() : QStringLiteral("|")) + value->text();
+                note.append(value->text());
             continueWith(w, code);
         } else if (auto* input = qobject_cast<QInputDialog*>(w)) {
-            note = QStringLiteral("prompt:") + input->windowTitle() + u'|' + input->labelText();
+            note = QStringList{u"prompt:"_s + input->windowTitle(), input->labelText()};
             input->setTextValue(name);
             name == QLatin1String("<cancel>") ? input->reject() : input->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            note = QStringLiteral("box:") + box->windowTitle() + u'|' + box->text();
+            note = QStringList{u"box:"_s + box->windowTitle(), box->text()};
             box->buttons().value(0)->click();
         }
         if (seen && !note.isEmpty())
-            seen->append(note);
+            seen->append(note.join(u'|'));
     };
 }
 

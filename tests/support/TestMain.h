@@ -1,6 +1,6 @@
 #pragma once
-// Every test runs headless against a home and configuration folder of its own, so that the
-// user's real options and champions are never touched.
+// Every test runs headless in a home folder of its own, so that the user's real options and
+// champions are never touched.
 
 #include "errors/RuntimeError.h"
 #include "shell/Resources.h"
@@ -14,23 +14,22 @@ using namespace Qt::StringLiterals;
 
 namespace testenv {
 // Prepares the environment before the application object exists.
-inline QTemporaryDir& prepare() {
+inline void prepare() {
+    static QTemporaryDir home;
+    const QByteArray dir = QFile::encodeName(home.path());
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A first start picks German only for German as used in Germany.
-    qputenv("LANG", "de_DE.UTF-8");
+    qputenv("LANG", "de_DE.UTF-8"); // a first start picks German only for Germany
     qunsetenv("LANGUAGE");
     qunsetenv("LC_ALL");
-    static QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + u"/data"_s));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
-    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("HOME", dir);
+    qputenv("XDG_RUNTIME_DIR", dir);
+    qputenv("XDG_CONFIG_HOME", dir + "/config");
+    qputenv("XDG_DATA_HOME", dir + "/data");
     QDir(home.path()).mkpath(u"tmp"_s);
-    qputenv("TMPDIR", QFile::encodeName(home.path() + u"/tmp"_s));
+    qputenv("TMPDIR", dir + "/tmp");
     // No sound server unless a test brings its own: nothing is heard, nothing must break.
     if (qEnvironmentVariableIsEmpty("MIRVEL_TEST_PULSE"))
-        qputenv("PULSE_SERVER", QFile::encodeName(u"unix:"_s + home.path() + u"/no-server"_s));
-    return home;
+        qputenv("PULSE_SERVER", "unix:" + dir + "/no-server");
 }
 } // namespace testenv
 
@@ -44,13 +43,16 @@ inline int errorOf(const std::function<void()>& call) {
     return 0;
 }
 
-// A table of one row type: one data row per element, named by `name(row)`, in the column
-// "row" (fetch it with QFETCH(Row, row)). The row type needs Q_DECLARE_METATYPE.
-template <class Row, std::size_t N, class Name>
-void addRows(const Row (&rows)[N], Name name) {
+// One data row per element of `rows`, named by `name(row)`, in the column "row" (fetch it
+// with QFETCH(Row, row)); without `name`, by its field `name`. The row type needs
+// Q_DECLARE_METATYPE.
+template <class Row, std::size_t N, class Name> void addRows(const Row (&rows)[N], Name name) {
     QTest::addColumn<Row>("row");
     for (const Row& r : rows)
         QTest::newRow(qPrintable(name(r))) << r;
+}
+template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
+    addRows(rows, [](const Row& r) { return QString::fromUtf8(r.name); });
 }
 
 #define MIRVEL_TEST_MAIN(TestClass)                                                                \

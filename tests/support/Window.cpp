@@ -1,17 +1,10 @@
 #include "support/Window.h"
 
 #include "render/ImageControl.h"
-#include "shell/Globals.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
-#include "support/ModalDriver.h"
 
-#include <QAction>
-#include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 #include <QtTest>
 #include <map>
 #include <optional>
@@ -22,16 +15,13 @@ QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
 void writeFile(const QString& path, const QByteArray& data) {
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))
         f.write(data);
 }
-
 void clearUserStore() {
-    QSettings s(u"Mirvel"_s, u"Mirvel"_s);
-    s.clear();
+    QSettings(u"Mirvel"_s, u"Mirvel"_s).clear();
 }
 QString stored(const QString& key) {
     return QSettings(u"Mirvel"_s, u"Mirvel"_s).value(key, u"-"_s).toString();
@@ -44,40 +34,28 @@ LoadedWindow::LoadedWindow(const QByteArray& ini, ModalDriver* driver) {
     ProgramInfo::setFolder(folder.path());
     if (!ini.isNull())
         writeFile(iniPath(), ini.contains('[') ? ini : "[Optionen]\n" + ini);
-    std::unique_ptr<ModalDriver> own;
-    if (!driver)
-        own = std::make_unique<ModalDriver>(answer::aboutBoxesOnly());
+    std::unique_ptr<ModalDriver> own(driver ? nullptr : new ModalDriver(answer::aboutBoxesOnly()));
     form = std::make_unique<frmMirvel>();
     form->Form_Load();
     form->show();
     QTest::qWait(20); // the first activation runs after the first layout
 }
-
 LoadedWindow::~LoadedWindow() {
     ProgramInfo::setFolder({});
 }
-
 QString LoadedWindow::iniPath() const {
-    return QDir(folder.path()).filePath(u"Mirvel.ini"_s);
+    return folder.filePath(u"Mirvel.ini"_s);
 }
 
 std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty) {
     Randomize(seed);
     std::vector<int> walk{empty};
-    int col = empty % n, row = empty / n;
+    const int dc[] = {-1, 1, 0, 0}, dr[] = {0, 0, -1, 1};
     while (walk.size() <= static_cast<std::size_t>(n * n * n * n)) {
         const int d = static_cast<int>(4 * Rnd());
-        if (d == 0 && col > 0)
-            --col;
-        else if (d == 1 && col < n - 1)
-            ++col;
-        else if (d == 2 && row > 0)
-            --row;
-        else if (d == 3 && row < n - 1)
-            ++row;
-        else
-            continue;
-        walk.push_back(row * n + col);
+        const int col = walk.back() % n + dc[d], row = walk.back() / n + dr[d];
+        if (col >= 0 && col < n && row >= 0 && row < n)
+            walk.push_back(row * n + col);
     }
     return walk;
 }
@@ -106,9 +84,9 @@ QString num(long long n) {
 QString onOff(bool b) {
     return b ? u"on"_s : u"off"_s;
 }
-int checked(const auto& entries) {
+QString checked(const auto& entries) {
     const auto it = std::find_if(entries.begin(), entries.end(), [](auto* e) { return e->isChecked(); });
-    return it == entries.end() ? -1 : int(it - entries.begin());
+    return num(it == entries.end() ? -1 : it - entries.begin());
 }
 bool shows(const ImageControl* tile, const QImage& image) {
     return tile->Picture().toImage().convertToFormat(image.format()) == image;
@@ -126,12 +104,13 @@ std::pair<QString, int> split(const QString& word) {
     return {word.left(at), at < 0 ? 0 : word.mid(at).toInt()};
 }
 
+struct Arg {
+    frmMirvel& f;
+    int k;        // the number after the name
+    QString want; // the expected value, for readers that compare
+};
 // clang-format off
-using Action = std::function<void(frmMirvel&, int)>;
-const std::map<QString, Action> Actions = {
-    {u"p"_s, [](frmMirvel& f, int k) { QTest::mousePress(f.imgPuzz[k], Qt::LeftButton, {}, {5, 5}); }},
-    {u"r"_s, [](frmMirvel& f, int k) { QTest::mousePress(f.imgPuzz[k], Qt::RightButton, {}, {5, 5}); }},
-    {u"m"_s, [](frmMirvel& f, int k) { QTest::mousePress(f.imgPuzz[k], Qt::MiddleButton, {}, {5, 5}); }},
+const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"start"_s, [](frmMirvel& f, int) { beforeStart(f), f.mnuStart->trigger(); }},
     {u"go"_s, [](frmMirvel& f, int) { beforeStart(f), f.PicBut[0]->click(); }},
     {u"tick"_s, [](frmMirvel& f, int n) { for (int i = 0; i < std::max(n, 1); ++i) f.Timer1_Timer(); }},
@@ -144,52 +123,72 @@ const std::map<QString, Action> Actions = {
     {u"resize"_s, [](frmMirvel& f, int) { f.Form_Resize(); }},
     {u"seed"_s, [](frmMirvel&, int s) { g_seed = s; }},
     {u"solve"_s, [](frmMirvel& f, int) { pressWalkBackwards(f, g_walk); }},
-    {u"kLeft"_s, [](frmMirvel& f, int) { f.activateWindow(), QTest::keyClick(&f, Qt::Key_Left); }},
-    {u"kRight"_s, [](frmMirvel& f, int) { f.activateWindow(), QTest::keyClick(&f, Qt::Key_Right); }},
-    {u"kUp"_s, [](frmMirvel& f, int) { f.activateWindow(), QTest::keyClick(&f, Qt::Key_Up); }},
-    {u"kDown"_s, [](frmMirvel& f, int) { f.activateWindow(), QTest::keyClick(&f, Qt::Key_Down); }},
-    {u"kEscape"_s, [](frmMirvel& f, int) { f.activateWindow(), QTest::keyClick(&f, Qt::Key_Escape); }},
 };
-
-using Reader = std::function<QString(frmMirvel&, int, const QString&)>;
-const std::map<QString, Reader> Readers = {
-    {u"N"_s, [](frmMirvel& f, int, auto&) { return num(f.GridSize); }},
-    {u"empty"_s, [](frmMirvel& f, int, auto&) { return num(f.EmptyCell); }},
-    {u"solved"_s, [](frmMirvel& f, int, auto&) { return num(f.IsSolved); }},
-    {u"secs"_s, [](frmMirvel& f, int, auto&) { return num(f.GameSeconds); }},
-    {u"time"_s, [](frmMirvel& f, int, auto&) { return f.lblTime->text(); }},
-    {u"clock"_s, [](frmMirvel& f, int, auto&) { return onOff(f.Timer1->isActive()); }},
-    {u"go"_s, [](frmMirvel& f, int, auto&) { return onOff(f.PicBut[0]->isEnabled()); }},
-    {u"menu"_s, [](frmMirvel& f, int, auto&) { return onOff(f.mnuStart->isEnabled()); }},
-    {u"champs"_s, [](frmMirvel& f, int, auto&) { return onOff(f.mnuHighScore->isEnabled()); }},
-    {u"size"_s, [](frmMirvel& f, int, auto&) { return num(checked(f.mnuSize)); }},
-    {u"pic"_s, [](frmMirvel& f, int, auto&) { return num(checked(f.mnuBild)); }},
-    {u"lang"_s, [](frmMirvel& f, int, auto&) { return num(checked(f.mnuLang)); }},
-    {u"music"_s, [](frmMirvel& f, int, auto&) { return num(checked(f.mnuMusic)); }},
-    {u"sound"_s, [](frmMirvel& f, int, auto&) { return num(SoundOn) + (f.mnuPlaySounds->isChecked() ? u"+"_s : u"-"_s); }},
-    {u"offset"_s, [](frmMirvel&, int, auto&) { return num(LangOffset); }},
-    {u"ini"_s, [](frmMirvel&, int, auto&) { return QString::fromUtf8(readFile(QDir(ProgramInfo::folder()).filePath(u"Mirvel.ini"_s))).replace(u'\n', u'|'); }},
-    {u"best"_s, [](frmMirvel&, int n, auto&) { return stored(u"Highscore/"_s + num(n)) + u'/' + stored(u"Highscore/Name"_s + num(n)); }},
-    {u"shown"_s, [](frmMirvel& f, int, auto&) { return num(std::count_if(f.imgPuzz.begin(), f.imgPuzz.end(), [](auto* t) { return t && t->isVisible(); })); }},
-    {u"tags"_s, [](frmMirvel& f, int, auto&) { return cells(f, [&](int i) { return std::optional(f.imgPuzz[i]->Tag()); }); }},
-    {u"blank"_s, [](frmMirvel& f, int, auto&) { return cells(f, [&](int i) { return shows(f.imgPuzz[i], f.imgLeer->Picture().toImage()) ? std::optional(num(i)) : std::nullopt; }); }},
-    {u"last"_s, [](frmMirvel& f, int, auto&) { const int last = f.GridSize * f.GridSize - 1; return shows(f.imgPuzz[last], f.PicClip1.GraphicCell(last).toImage()) ? u"yes"_s : u"no"_s; }},
-    {u"at"_s, [](frmMirvel& f, int k, auto&) { const QRect r = f.imgPuzz[k]->geometry(); return u"%1,%2,%3,%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
-    {u"img"_s, [](frmMirvel& f, int k, const QString& want) {
-         const QStringList n = want.split(QRegularExpression(u"[@,]"_s));
+const std::map<QString, std::function<QString(const Arg&)>> Readers = {
+    {u"N"_s, [](const Arg& a) { return num(a.f.GridSize); }},
+    {u"empty"_s, [](const Arg& a) { return num(a.f.EmptyCell); }},
+    {u"solved"_s, [](const Arg& a) { return num(a.f.IsSolved); }},
+    {u"secs"_s, [](const Arg& a) { return num(a.f.GameSeconds); }},
+    {u"time"_s, [](const Arg& a) { return a.f.lblTime->text(); }},
+    {u"clock"_s, [](const Arg& a) { return onOff(a.f.Timer1->isActive()); }},
+    {u"go"_s, [](const Arg& a) { return onOff(a.f.PicBut[0]->isEnabled()); }},
+    {u"menu"_s, [](const Arg& a) { return onOff(a.f.mnuStart->isEnabled()); }},
+    {u"champs"_s, [](const Arg& a) { return onOff(a.f.mnuHighScore->isEnabled()); }},
+    {u"size"_s, [](const Arg& a) { return checked(a.f.mnuSize); }},
+    {u"pic"_s, [](const Arg& a) { return checked(a.f.mnuBild); }},
+    {u"lang"_s, [](const Arg& a) { return checked(a.f.mnuLang); }},
+    {u"music"_s, [](const Arg& a) { return checked(a.f.mnuMusic); }},
+    {u"sound"_s, [](const Arg& a) { return num(SoundOn) + (a.f.mnuPlaySounds->isChecked() ? u'+' : u'-'); }},
+    {u"offset"_s, [](const Arg&) { return num(LangOffset); }},
+    {u"ini"_s, [](const Arg&) {
+         return QString::fromUtf8(readFile(ProgramInfo::folder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
+    {u"best"_s, [](const Arg& a) {
+         return stored(u"Highscore/"_s + num(a.k)) + u'/' + stored(u"Highscore/Name"_s + num(a.k)); }},
+    {u"shown"_s, [](const Arg& a) {
+         return num(std::count_if(a.f.imgPuzz.begin(), a.f.imgPuzz.end(), [](auto* t) { return t && t->isVisible(); }));
+     }},
+    {u"tags"_s, [](const Arg& a) {
+         return cells(a.f, [&](int i) { return std::optional(a.f.imgPuzz[i]->Tag()); }); }},
+    {u"blank"_s, [](const Arg& a) {
+         const QImage blank = a.f.imgLeer->Picture().toImage();
+         return cells(a.f, [&](int i) {
+             return shows(a.f.imgPuzz[i], blank) ? std::optional(num(i)) : std::nullopt; }); }},
+    {u"last"_s, [](const Arg& a) {
+         const int last = a.f.GridSize * a.f.GridSize - 1;
+         return shows(a.f.imgPuzz[last], a.f.PicClip1.GraphicCell(last).toImage()) ? u"yes"_s : u"no"_s; }},
+    {u"at"_s, [](const Arg& a) {
+         const QRect r = a.f.imgPuzz[a.k]->geometry();
+         return u"%1,%2,%3,%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
+    {u"img"_s, [](const Arg& a) {
+         const QStringList n = a.want.split(QRegularExpression(u"[@,]"_s));
          const QRect part(n[1].toInt(), n[2].toInt(), n[3].toInt(), n[4].toInt());
-         return shows(f.imgPuzz[k], LoadResPicture(n[0].toInt()).toImage().copy(part)) ? want : u"other"_s; }},
+         return shows(a.f.imgPuzz[a.k], LoadResPicture(n[0].toInt()).toImage().copy(part)) ? a.want : u"other"_s; }},
 };
 // clang-format on
 
 } // namespace
 
 void play(frmMirvel& f, const QString& script) {
+    static const QMap<QString, Qt::MouseButton> buttons = {
+        {u"p"_s, Qt::LeftButton}, {u"r"_s, Qt::RightButton}, {u"m"_s, Qt::MiddleButton}};
     for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (word.startsWith(u'?')) { // a check on the way
+            QCOMPARE(observe(f, word.mid(1)), word.mid(1));
+            continue;
+        }
         const auto [verb, n] = split(word);
         const auto it = Actions.find(verb);
-        QVERIFY2(it != Actions.end(), qPrintable(word));
-        it->second(f, n);
+        if (it != Actions.end()) {
+            it->second(f, n);
+        } else if (buttons.contains(verb)) {
+            QTest::mousePress(f.imgPuzz[n], buttons[verb], {}, {5, 5});
+        } else {
+            // "kLeft": the key Left, pressed on the active window.
+            const int key = QKeySequence::fromString(verb.mid(1))[0].key();
+            QVERIFY2(verb.startsWith(u'k') && key != Qt::Key_unknown, qPrintable(word));
+            f.activateWindow();
+            QTest::keyClick(&f, Qt::Key(key));
+        }
     }
 }
 
@@ -199,7 +198,7 @@ QString observe(frmMirvel& f, const QString& expected) {
         const QString name = pair.section(u'=', 0, 0);
         const auto [reader, k] = split(name);
         const auto it = Readers.find(reader);
-        out.append(name + u'=' + (it == Readers.end() ? u"(unknown)"_s : it->second(f, k, pair.section(u'=', 1))));
+        out.append(name + u'=' + (it == Readers.end() ? u"(unknown)"_s : it->second({f, k, pair.section(u'=', 1)})));
     }
     return out.join(u';');
 }

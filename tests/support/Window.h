@@ -1,17 +1,20 @@
 #pragma once
-// The main window as a start-up leaves it, in a program folder of its own (with an optional
-// "Mirvel.ini" written first), and a small language to play it and to read back what a
-// player sees.
+// The main window as a start-up leaves it, in a program folder of its own, and a small
+// language to play it and to read back what a player sees. It brings the headers a test needs
+// to reach the window's members.
 
+#include "shell/Globals.h"
 #include "shell/frmMirvel.h"
+#include "support/ModalDriver.h"
 
-#include <QByteArray>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <cstdint>
+#include <QTimer>
 #include <memory>
 #include <vector>
-
-class ModalDriver;
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& data);
@@ -21,6 +24,7 @@ QString stored(const QString& key);
 void store(const QString& key, const QString& value);
 
 struct LoadedWindow {
+    // `ini` is written as "Mirvel.ini" first (under "[Optionen]" unless it has sections).
     // Without a driver of the caller's, the start-up about box is answered here.
     explicit LoadedWindow(const QByteArray& ini = {}, ModalDriver* driver = nullptr);
     ~LoadedWindow();
@@ -31,25 +35,24 @@ struct LoadedWindow {
     std::unique_ptr<frmMirvel> form;
 };
 
-// Plays a script of words on the window: pK, rK, mK press cell K with the left, right or
-// middle button; kLeft, kRight, kUp, kDown, kEscape press a key; start is Game > Start, go the
-// start button, tick one clock tick (tickK: K ticks), new NewGame, sizeI, picI and langI the menu entries;
-// min, restore and resize change the window's state; seedS seeds the next shuffle, and solve
-// presses that shuffle's walk backwards.
+// Plays words on the window: pK, rK, mK press cell K with the left, right or middle button;
+// kLeft, kEscape, ... press a key; start (Game > Start), go (start button), tickK (K clock
+// ticks), new (NewGame), sizeI, picI, langI (menu entries), min, restore, resize; seedS seeds
+// the next shuffle, and solve presses that shuffle's walk backwards. "?clock=on;go=off" checks
+// what observe() sees on the way.
 void play(frmMirvel& f, const QString& script);
 
 // The window's values of the names in `expected` ("empty=15;solved=-1"), in the same form:
-// N, empty, solved, secs, time, clock/go/menu/champs (on or off: the clock, the start button,
-// Game > Start, Game > Champions), tags (cells 0..N²-1), blank (cells showing the empty
-// picture), last (the last cell shows the last piece: yes or no), shown (visible tiles),
-// size/pic/lang/music (checked entries), sound (SoundOn), offset (LangOffset), ini (the file,
-// lines ended by "|"), bestN (the champion of N x N: "time/name"), atK (tile K's pixel rectangle), imgK=P@x,y,w,h (tile K shows that
-// part of picture resource P).
+// N, empty, solved, secs, time; clock, go, menu, champs (on/off: the clock, the start button,
+// Game > Start, Game > Champions); tags (of all cells), blank (cells showing the empty
+// picture), last (yes: the last cell shows the last piece), shown (visible tiles); size, pic,
+// lang, music (checked entries), sound, offset, ini (lines ended by "|"), bestN (champion of
+// N x N, "time/name"), atK (tile K's rectangle), imgK=P@x,y,w,h (shows that part of picture P).
 QString observe(frmMirvel& f, const QString& expected);
 
 // The cells the empty cell visits when a board of size n, empty at `empty`, is shuffled with
 // the generator seeded by `seed`: an independent replay of the rule (a draw that points off
-// the board is drawn again and not counted), n⁴ counted moves.
+// the board is drawn again), n⁴ counted moves.
 std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty);
 // Presses the cells of a walk backwards, which undoes the shuffle tile by tile.
 void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk);
