@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 // The dialog is designed in twips; the screen has 15 twips to a pixel.
@@ -98,6 +100,14 @@ ErrPtnr::ErrPtnr() {
                                 twipRect(1920, rowTop[i], i == 0 ? 5205 : 660, i == 0 ? 675 : 195));
         lblError[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+    // The values start where the widest italic title ends, with the gap of the other rows:
+    // at 1920 twips "Prozedur / procedure:" would run into its value.
+    const QFontMetrics titleMetrics(italic);
+    int valueLeft = px(1920);
+    for (QLabel* title : lblErrTitel)
+        valueLeft = std::max(valueLeft, title->x() + titleMetrics.horizontalAdvance(title->text()) + 8);
+    for (QLabel* value : lblError)
+        value->setGeometry(valueLeft, value->y(), value->x() + value->width() - valueLeft, value->height());
     // The description box has a fixed size: a long text wraps and is cut at its bottom.
     lblError[0]->setWordWrap(true);
 
@@ -116,8 +126,10 @@ ErrPtnr::ErrPtnr() {
     cmdContinue = makeButtons(
         framContinue, "cmdContinue",
         {"Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel", "&Beenden       End"});
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         connect(cmdContinue[i], &QPushButton::clicked, this, [this, i] { cmdContinue_Click(i); });
+        connect(cmdProtocol[i], &QPushButton::clicked, this, [this, i] { cmdProtocol_Click(i); });
+    }
 
     // Focus goes through the protocol buttons first, then the continue buttons; no button is
     // the default one.
@@ -165,6 +177,7 @@ std::int16_t ErrPtnr::OnError(const QString& AktModul, const QString& AktProc) {
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
     ArrangeFrames();
+    AppendProtocolLog();
     QApplication::beep();
 
     m_showing = true;

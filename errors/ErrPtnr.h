@@ -21,6 +21,9 @@ public:
     static QString LPSTRToVBString(const QString& text);
 
     void cmdContinue_Click(int Index);
+    void cmdProtocol_Click(int Index);
+    void BuildProtocol(QString& Protocol);
+    void AppendProtocolLog();
 
     // Controls, named as the dialog names them.
     QGroupBox* framComment;

@@ -10,14 +10,18 @@
 #include <new>
 
 ErrObject Err;
+std::function<void(const char*, const char*, int)> g_beforeStep;
 
 namespace {
 
 enum class Outcome { Done, Failed };
 
 // Runs one step and records a failure in Err; never lets an exception out.
-Outcome attempt(const std::function<void()>& step, int line) {
+Outcome attempt(const std::function<void()>& step, int line, const char* module = nullptr,
+                const char* name = nullptr) {
     try {
+        if (g_beforeStep && module)
+            g_beforeStep(module, name, line);
         step();
         return Outcome::Done;
     } catch (const RuntimeError& e) {
@@ -47,7 +51,7 @@ void Procedure::run(std::initializer_list<Step> steps) {
             (*it)(); // errors of an unarmed step belong to the caller
             continue;
         }
-        while (attempt(*it, line) == Outcome::Failed) {
+        while (attempt(*it, line, m_module, m_name) == Outcome::Failed) {
             if (m_silent) {
                 Err.Clear();
                 break;

@@ -39,6 +39,10 @@ private:
     int m_silentNumber = 0;
 };
 
+// Called before every trapped step with the procedure's names and the step's number, when set;
+// what it throws is that step's error. Tests make any procedure fail through it.
+extern std::function<void(const char* module, const char* name, int line)> g_beforeStep;
+
 // An event handler that has no trap of its own: an error reaching it is reported under the
 // handler's names (line 0) instead of ending the program. Retry runs the handler again.
 void reportUntrapped(const char* module, const char* name, const std::function<void()>& handler);

@@ -7,10 +7,21 @@
 #include "errors/Procedure.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
+#include "support/Window.h"
+
+#include <QAction>
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+
+// A procedure of the program, the way to reach it, and the module it reports under.
+struct Trap {
+    const char* module;
+    const char* name;
+    const char* script; // words of play(), or load, music, sounds, help, champs
+};
+Q_DECLARE_METATYPE(Trap)
 
 namespace {
 
@@ -31,6 +42,52 @@ struct FailingProcedure {
         });
     }
 };
+
+// clang-format off
+const Trap Traps[] = {
+    {"frmMirvel", "Form_Load", "load"},          {"frmMirvel", "Form_Activate", "load"},
+    {"frmMirvel", "Form_Resize", "resize"},
+    {"frmMirvel", "imgPuzz_MouseDown", "start p0"}, {"frmMirvel", "mnuLang_Click", "lang2"},
+    {"frmMirvel", "Sprache", "lang2"},           {"frmMirvel", "mnuMusic_Click", "music"},
+    {"frmMirvel", "mnuPlaySounds_Click", "sounds"}, {"frmMirvel", "mnuOnlinehilfe_Click", "help"},
+    {"frmMirvel", "mnuHighScore_Click", "champs"}, {"frmMirvel", "mnuStart_Click", "start"},
+    {"frmMirvel", "mnuSize_Click", "size4"},     {"frmMirvel", "Timer1_Timer", "start tick"},
+    {"frmMirvel", "PicBut_Click", "go"},         {"frmMirvel", "NewGame", "size2"},
+    {"frmMirvel", "Shuffle", "start"},           {"frmMirvel", "ChangeButtons", "seed3 start solve"},
+    {"frmMirvel", "WriteHighScore", "seed3 start solve"}, {"frmMirvel", "positionieren", "load"},
+    {"Allgemein", "PlayWAV", "start"},           {"Allgemein", "GetTempDir", "music"},
+    {"Allgemein", "MakeMusic", "music"},         {"Allgemein", "TrimNull", "music"},
+    {"ModResFiles", "SaveResItemToDisk", "music"},
+};
+// clang-format on
+
+// Makes the first step that module.name reaches fail `times` times with an overflow.
+void failIn(const char* module, const char* name, int times = 1) {
+    g_beforeStep = [=](const char* inModule, const char* proc, int) mutable {
+        if (qstrcmp(module, inModule) == 0 && qstrcmp(name, proc) == 0 && times > 0 && times--)
+            raiseError(ErrNo::Overflow);
+    };
+}
+
+void act(LoadedWindow& w, const QString& script) {
+    frmMirvel& f = *w.form;
+    for (const QString& word : script.split(u' ')) {
+        if (word == u"music")
+            f.mnuMusic[2]->trigger();
+        else if (word == u"sounds")
+            f.mnuPlaySounds->trigger();
+        else if (word == u"help")
+            f.mnuOnlinehilfe->trigger();
+        else if (word == u"champs")
+            f.mnuHighScore->trigger();
+        else if (word != u"load")
+            play(f, word);
+    }
+}
+
+QStringList reports(const QStringList& seen) {
+    return seen.filter(QRegularExpression(u"^\\d"_s));
+}
 
 } // namespace
 
@@ -61,6 +118,76 @@ private slots:
         QCOMPARE(proc.step2Runs, step2Runs);
         QCOMPARE(proc.step3Ran, step3Ran);
         QCOMPARE(reports, answers.size());
+    }
+
+    // Every trapped procedure, made to fail, reports under its own module and name.
+    void everyTrapReportsItsProcedure_data() {
+        addRows(Traps, [](const Trap& t) { return QString::fromLatin1(t.name); });
+    }
+    void everyTrapReportsItsProcedure() {
+        QFETCH(Trap, row);
+        QStringList seen;
+        ModalDriver driver(answer::all(0, &seen, u"Anna"_s)); // retried: the step fails once
+        const bool atLoad = QLatin1String(row.script) == "load";
+        if (atLoad)
+            failIn(row.module, row.name);
+        LoadedWindow w({}, &driver);
+        if (!atLoad) {
+            failIn(row.module, row.name);
+            act(w, QString::fromLatin1(row.script));
+        }
+        g_beforeStep = nullptr;
+        QCOMPARE(reports(seen), QStringList{u"6 (Overflow)|%1|%2|1"_s.arg(row.module, row.name)});
+    }
+
+    // The continuation codes on a menu handler, a timer, a callee and the start-up: 0 reports
+    // again as long as the step fails, then goes on; the clock ticks while the dialog waits.
+    void continuationInTheProgram_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("after"); // the window's state afterwards
+        QTest::newRow("menu, retried") << u"mnuSize_Click"_s << u"size0"_s << 0 << u"N=3"_s;
+        QTest::newRow("menu, left") << u"mnuSize_Click"_s << u"size0"_s << 2 << u"N=5"_s;
+        QTest::newRow("timer, retried") << u"Timer1_Timer"_s << u"start tick"_s << 0 << u"secs=1"_s;
+        QTest::newRow("timer, left") << u"Timer1_Timer"_s << u"start tick"_s << 2 << u"secs=1"_s;
+        QTest::newRow("callee, next step") << u"Shuffle"_s << u"start"_s << 1 << u"clock=on"_s;
+        QTest::newRow("start-up, retried") << u"Form_Load"_s << u"load"_s << 0 << u"N=5;lang=0"_s;
+    }
+    void continuationInTheProgram() {
+        QFETCH(QString, name);
+        QFETCH(QString, script);
+        QFETCH(int, code);
+        QFETCH(QString, after);
+        QStringList seen;
+        frmMirvel* form = nullptr;
+        int ticksWhileOpen = 0;
+        ModalDriver driver([&](QWidget* w) {
+            if (w->objectName() == u"frmInfo")
+                return answer::okAboutBox(w);
+            seen.append(u"report"_s);
+            if (name == u"Timer1_Timer" && code == 2) {
+                const int before = form->GameSeconds;
+                QTest::qWait(1100);
+                ticksWhileOpen = form->GameSeconds - before;
+            }
+            answer::continueWith(w, code);
+        });
+        const QByteArray procedure = name.toLatin1();
+        const int failures = code == 0 ? 3 : 1;
+        if (script == u"load")
+            failIn("frmMirvel", procedure.constData(), failures);
+        LoadedWindow w({}, &driver);
+        form = w.form.get();
+        if (script != u"load") {
+            failIn("frmMirvel", procedure.constData(), failures);
+            act(w, script);
+        }
+        g_beforeStep = nullptr;
+        QCOMPARE(seen.size(), failures);
+        QCOMPARE(observe(*w.form, after), after);
+        if (name == u"Timer1_Timer" && code == 2)
+            QVERIFY2(ticksWhileOpen >= 1, "the clock goes on while the dialog waits");
     }
 
     void closingTheWindowLeavesTheProcedure() {
@@ -144,7 +271,7 @@ private slots:
         clock.start(10);
         ModalDriver driver([&](QWidget* w) {
             focused = w->focusWidget() ? w->focusWidget()->objectName() : QString();
-            dialog.cmdProtocol[1]->click();
+            dialog.cmdProtocol[3]->click(); // copies and opens the homepage, no message
             QTimer::singleShot(100, w, [&, w] {
                 openAfterProtocolButton = w->isVisible();
                 answer::continueWith(w, 1);
@@ -162,7 +289,7 @@ private slots:
         QCOMPARE(frames, (QList<QRect>{{0, 0, 481, 65}, {0, 65, 481, 113}, {0, 178, 481, 41},
                                        {0, 219, 481, 57}, {0, 276, 481, 57}}));
         QCOMPARE(dialog.cmdContinue[3]->geometry(), QRect(376, 16, 89, 33));
-        QCOMPARE(dialog.lblError[0]->size(), QSize(347, 45)); // the description box does not grow
+        QCOMPARE(dialog.lblError[0]->size(), QSize(340, 45)); // the description box does not grow
         for (auto* b : dialog.cmdContinue)
             QVERIFY(!b->isDefault());
     }

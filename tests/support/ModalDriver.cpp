@@ -40,7 +40,10 @@ bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
 
 void ModalDriver::poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    m_ticksOpen = modal && modal->isVisible() && modal == m_current ? m_ticksOpen + 1 : 0;
+    // Whichever modal window is on top counts, also one uncovered when another closed.
+    if (modal != m_current)
+        m_current = modal, m_ticksOpen = 0;
+    m_ticksOpen = modal && modal->isVisible() ? m_ticksOpen + 1 : 0;
     if (m_ticksOpen > 600) {
         ++m_unanswered;
         m_ticksOpen = 0;

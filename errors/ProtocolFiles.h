@@ -1,0 +1,22 @@
+#pragma once
+// The protocol's two files and how they are written: 8-bit text with CR LF line ends, named
+// after the executable, in the program's folder, or in the per-user data folder
+// (~/.local/share/Mirvel/) when the program's folder cannot be written.
+
+#include <QString>
+#include <QStringList>
+
+namespace protocolFiles {
+// The file with this extension ("EPT", "ERR") where it can be written.
+QString path(const QString& extension);
+// Appends (or replaces) and reports whether every byte reached the file.
+bool write(const QString& file, const QString& text, bool append);
+} // namespace protocolFiles
+
+// The lines of a printed protocol: words are wrapped after 73 columns, a continuation line
+// starts with 20 blanks, and every blank is kept.
+QStringList printLines(QString protocol);
+// Prints the lines on the default printer as one job; false when there is no printer.
+bool printOnDefaultPrinter(const QStringList& lines);
+// A test prints into this PDF file instead of the default printer.
+extern QString g_printToPdf;
