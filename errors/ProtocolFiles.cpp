@@ -10,6 +10,9 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 QString g_printToPdf;
 
 namespace protocolFiles {
@@ -17,8 +20,11 @@ namespace protocolFiles {
 QString path(const QString& extension) {
     const QString name = ProgramInfo::exeName() + u'.' + extension;
     const QString beside = QDir(ProgramInfo::folder()).filePath(name);
-    const QFileInfo file(beside);
-    if (file.exists() ? file.isWritable() : QFileInfo(ProgramInfo::folder()).isWritable())
+    // Asked of the kernel for the effective user, as a read-only file system says "no" to root.
+    const auto writable = [](const QString& path) {
+        return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+    };
+    if (QFileInfo::exists(beside) ? writable(beside) : writable(ProgramInfo::folder()))
         return beside;
     const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                         QStringLiteral("/Mirvel");

@@ -2,7 +2,7 @@
 # Takes screenshots of every view of the game under Xvfb, into the folder given (default
 # build/screens): boards 3, 5 and 8, the three pictures, a game, the name prompt, the
 # champions list, the about box and the menus in each language, the help window, the error dialog.
-# Needs xvfb and xauth; run after a build.
+# Needs xvfb, xauth and pdftoppm; run after a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screens}")
@@ -15,3 +15,4 @@ printf '[Optionen]\nSprache= 0\n' > "$work/Mirvel.ini"
 cp build/bin/Mirvel.chm "$work/"
 XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1024x768x24" build/bin/mirvel_showcase "$work" "$out"
+pdftoppm -png -r 60 -singlefile "$out/protocol.pdf" "$out/protocol-page"

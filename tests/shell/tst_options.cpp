@@ -178,12 +178,6 @@ private slots:
         QCOMPARE(TrimNull(QString::fromUtf16(u"/tmp/\0garbage", 13)), u"/tmp/"_s);
     }
 
-private:
-    // Lets "nobody" reach `dir` through the test's own home; the folders above are not ours.
-    static void openToNobody(QString dir) {
-        for (; dir.startsWith(QDir::homePath()); dir = QFileInfo(dir).path())
-            setMode(dir, 0777);
-    }
 };
 
 MIRVEL_TEST_MAIN(TestOptions)

@@ -1,12 +1,14 @@
 // Takes screenshots of every view of the game under a real X server (Xvfb): boards of 3, 5
 // and 8, the three pictures, a game in progress, the name prompt, the champions list, the
-// about box and the Options menu in each language, the help window, the error dialog.
+// about box and the Options menu in each language, the help window, the error dialog
+// after a failing shuffle and its printed protocol.
 //
 //   mirvel_showcase DIR OUT     DIR: the program folder to use; OUT: where the PNGs go
 
 #include "about/frmInfo.h"
 #include "errors/ErrPtnr.h"
 #include "errors/Procedure.h"
+#include "errors/ProtocolFiles.h"
 #include "errors/RuntimeError.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
@@ -51,6 +53,8 @@ int screens(const QStringList& args) {
             box->accept();
         } else if (w->objectName() == QLatin1String("ErrPtnr")) {
             shoot(out + QStringLiteral("/error-dialog.png"));
+            g_printToPdf = out + QStringLiteral("/protocol.pdf"); // the printed page
+            static_cast<ErrPtnr*>(w)->cmdProtocol[0]->click();
             answer::continueWith(w, 2);
         }
     });
@@ -97,8 +101,12 @@ int screens(const QStringList& args) {
                 w->close();
     }
     form.mnuLang_Click(0);
-    Procedure p("frmMirvel", "Shuffle");
-    p.run({[] { raiseError(ErrNo::SubscriptOutOfRange); }});
+    // A real start of a game whose shuffle fails in its second step.
+    g_beforeStep = [](const char*, const char* name, int line) {
+        if (qstrcmp(name, "Shuffle") == 0 && line == 2)
+            g_beforeStep = nullptr, raiseError(ErrNo::SubscriptOutOfRange);
+    };
+    form.mnuStart_Click();
     return 0;
 }
 

@@ -1,0 +1,267 @@
+// Guards the error protocol: its text byte for byte, the log that every report grows, and the
+// four protocol buttons: the printed lines and their PDF, the saved file with its questions,
+// the clipboard and the addresses handed to the desktop, the per-user folder as a fallback.
+
+#include "errors/ErrPtnr.h"
+#include "errors/OsVersion.h"
+#include "errors/Procedure.h"
+#include "errors/ProtocolFiles.h"
+#include "shell/ProgramInfo.h"
+#include "support/ModalDriver.h"
+#include "support/TestMain.h"
+#include "support/Unprivileged.h"
+#include "support/UrlCatcher.h"
+#include "support/Window.h"
+
+#include <QClipboard>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace {
+
+// The program's own messages of the protocol buttons; %1 is the file's path.
+const QString NoPrinter = u"Es ist kein Drucker verfügbar.\r\nNo printer is available."_s;
+const QString Overwrite = u"Vorhandene Datei '%1' überschreiben?\r\nOverwrite file '%1' ?"_s;
+const QString Written = u"Das Fehlerprotokoll wurde in die Datei '%1' geschrieben!\r\n"
+                        "Error protocoll was written to file '%1'!"_s;
+const QString NotWritten = u"Das Fehlerprotokoll konnte nicht in die Datei '%1' geschrieben werden!\r\n"
+                           "Error protocoll could not be written to file '%1'!"_s;
+const QString EMailNotice =
+    u"Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das Fehlerprotokoll\r\n"
+    "wurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert.\r\n\r\n"
+    "Bitte fügen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem Email-Programm\r\n"
+    "die Tasten [Strg] und [Einfg] gleichzeitig betätigen. Alternativ können Sie den Inhalt in die EMail\r\n"
+    "einfügen, indem Sie den Befehl 'Einfügen' aus dem Menü 'Bearbeiten' ausführen.\r\n\r\n\r\n"
+    "Your email application will be started. The error description will be copied to the clipboard.\r\n\r\n"
+    "Please insert the contents of the clipboard into the message body by using Ctrl + V or \r\n"
+    "use the menu or toolbar command of your email program. "_s;
+
+const QString Separator = QString(70, u'-') + u"\r\n"_s;
+
+// The protocol of an overflow in Testmodul.Failing, line 2, on 03-04-2026 at 17:06:07.
+QString expectedProtocol(const QString& build) {
+    return Separator + u"F E H L E R P R O T O K O L L  /  E R R O R   P R O T O C O L L\r\n"_s + Separator +
+           u"PROGRAMM-INFO:\r\n          Mirvel 1.2.3\r\n"_s + Separator +
+           u"FEHLERBESCHREIBUNG / ERROR DESCRIPTION:\r\n"
+           "          Fehler-Nr / error :\t6 (Overflow)\r\n"
+           "          Modul:\tTestmodul\r\n"
+           "          Prozedur / procedure:\tFailing\r\n"
+           "          Zeile / Line:\t2\r\n"
+           "          Datum/Uhrzeit (Date/Time):\t03-04-2026 / 17:06:07\r\n"_s +
+           Separator + u"SYSTEMINFO:\r\n          Plattform/Environment:\tLinux\r\n"_s + build + Separator;
+}
+
+// Reports an error in step 2 of Testmodul.Failing; `press` acts on the dialog, then it is ignored.
+void report(const std::function<void(ErrPtnr&)>& press = {}, const QString& description = {}) {
+    ModalDriver driver([&](QWidget* w) {
+        if (press)
+            press(static_cast<ErrPtnr&>(*w));
+        answer::continueWith(w, 1);
+    });
+    Procedure p("Testmodul", "Failing");
+    p.run({[] {}, [&] { description.isEmpty() ? raiseError(ErrNo::Overflow) : raiseError(ErrNo::Overflow, description); }});
+}
+
+// Presses protocol button `index` and answers each message box with `reply`, noting its text.
+std::function<void(ErrPtnr&)> pressProtocol(int index, QStringList* messages,
+                                             QMessageBox::StandardButton reply = QMessageBox::Ok,
+                                             QString* clipboardAtMessage = nullptr) {
+    return [=](ErrPtnr& dialog) {
+        ModalDriver boxes([=](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box && box->icon() == QMessageBox::NoIcon && box->windowTitle() == u"Mirvel"_s);
+            messages->append(box->text());
+            if (clipboardAtMessage)
+                *clipboardAtMessage = QGuiApplication::clipboard()->text();
+            box->button(box->button(reply) ? reply : QMessageBox::Ok)->click();
+        });
+        dialog.cmdProtocol[index]->click();
+        QVERIFY(dialog.isVisible()); // none of the buttons closes the dialog
+    };
+}
+
+QStringList pdfLines(const QString& pdf) {
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    p.waitForFinished();
+    QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class TestProtocol : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+
+    QString file(const QString& ext) const { return m_folder.filePath(u"tst_protocol."_s + ext); }
+
+private slots:
+    void init() {
+        openToNobody(m_folder.path());
+        ProgramInfo::setFolder(m_folder.path());
+        QFile::remove(file(u"EPT"_s));
+        QFile::remove(file(u"ERR"_s));
+        protocolSources::now = [] { return QDateTime(QDate(2026, 3, 4), QTime(17, 6, 7)); };
+        protocolSources::osVersion = [] { return osVersionOf(u"Linux"_s, u"6.1.0-18-amd64"_s, u"#1 SMP"_s); };
+        ErrPtnr::instance().SetProgInfo(u"Mirvel 1.2.3"_s);
+    }
+
+    // Each report appends its protocol and an empty line to the log, before the dialog shows.
+    void everyReportIsLogged() {
+        QByteArray logWhileShown;
+        report([&](ErrPtnr&) { logWhileShown = readFile(file(u"EPT"_s)); });
+        report();
+        const QByteArray one =
+            expectedProtocol(u"          Version:\t6.1\r\n          Build:\t0   -18-amd64 #1 SMP\r\n"_s).toLatin1();
+        QCOMPARE(logWhileShown, one + "\r\n");
+        QCOMPARE(readFile(file(u"EPT"_s)), one + "\r\n" + one + "\r\n");
+    }
+
+    // The version's lines from what uname reports: the build keeps its low 16 bits only.
+    void versionLines_data() {
+        QTest::addColumn<QString>("release");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("Debian kernel") << u"6.1.0-18-amd64"_s << u"6.1|0   -18-amd64 #1 SMP"_s;
+        QTest::newRow("two numbers") << u"5.10"_s << u"5.10|0   #1 SMP"_s;
+        QTest::newRow("a large build") << u"4.19.70000+rt"_s << u"4.19|4464   +rt #1 SMP"_s;
+        QTest::newRow("no numbers") << u"custom"_s << u"0.0|0   custom #1 SMP"_s;
+    }
+    void versionLines() {
+        QFETCH(QString, release);
+        QFETCH(QString, lines);
+        protocolSources::osVersion = [&] { return osVersionOf(u"Linux"_s, release, u"#1 SMP"_s); };
+        QString protocol;
+        report([&](ErrPtnr& dialog) { dialog.BuildProtocol(protocol); });
+        const QStringList parts = lines.split(u'|');
+        QCOMPARE(protocol, expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(parts[0], parts[1])));
+    }
+
+    // Save: asks before it replaces a file, confirms only what was written, and writes to the
+    // per-user folder when the program's folder is read-only.
+    void save_data() {
+        QTest::addColumn<QByteArray>("before"); // the .ERR file before ("-": none)
+        QTest::addColumn<bool>("yes");          // the answer to the question
+        QTest::addColumn<QString>("where");     // folder, user or nowhere
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("new file") << QByteArray("-") << true << u"folder"_s << QStringList{Written} << true;
+        QTest::newRow("exists, No") << QByteArray("old") << false << u"folder"_s << QStringList{Overwrite} << false;
+        QTest::newRow("exists, Yes") << QByteArray("old") << true << u"folder"_s << QStringList{Overwrite, Written}
+                                     << true;
+        QTest::newRow("read-only folder") << QByteArray("-") << true << u"user"_s << QStringList{Written} << true;
+        QTest::newRow("nowhere to write") << QByteArray("-") << true << u"nowhere"_s << QStringList{NotWritten}
+                                          << false;
+    }
+    void save() {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, yes);
+        QFETCH(QString, where);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, replaced);
+        QTemporaryDir user;
+        openToNobody(user.path());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
+        const QString target = where == u"folder"_s ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_protocol.ERR"_s);
+        if (before != "-")
+            writeFile(target, before), setMode(target, 0666);
+        if (where != u"folder"_s)
+            setMode(m_folder.path(), 0555);
+        if (where == u"nowhere"_s)
+            setMode(user.path(), 0555);
+        QStringList seen;
+        {
+            Unprivileged nobody;
+            report(pressProtocol(1, &seen, yes ? QMessageBox::Yes : QMessageBox::No));
+        }
+        setMode(m_folder.path(), 0777);
+        qputenv("XDG_DATA_HOME", qgetenv("HOME") + "/data");
+        for (QString& m : messages)
+            m = m.arg(target);
+        QCOMPARE(seen, messages);
+        const QByteArray saved = readFile(target);
+        QCOMPARE(saved.startsWith(Separator.toLatin1()) && saved.endsWith("\r\n\r\n"), replaced);
+        if (!replaced && before != "-")
+            QCOMPARE(saved, before);
+        QVERIFY(!QFile::exists(file(u"ERR"_s)) || where == u"folder"_s);
+    }
+
+    // The printed lines: wrapped after 73 columns into lines that start with 20 blanks; a long
+    // word stays whole, every blank is kept, and the last line holds a single blank.
+    void printLines_data() {
+        QTest::addColumn<QString>("protocol");
+        QTest::addColumn<QStringList>("printed");
+        const QString word71 = QString(70, u'w') + u' ';
+        QTest::newRow("short") << u"ab cd\r\n"_s << QStringList{u"ab cd "_s, u" "_s};
+        QTest::newRow("blank runs") << u"   a\tb   c\r\n"_s << QStringList{u"   a\tb   c "_s, u" "_s};
+        QTest::newRow("wrap after 73") << word71 + u"x yz\r\n"_s
+                                       << QStringList{word71 + u"x "_s, QString(20, u' ') + u"yz "_s, u" "_s};
+        QTest::newRow("long word whole") << QString(80, u'L') + u" next\r\n"_s
+                                         << QStringList{QString(80, u'L') + u' ', QString(20, u' ') + u"next "_s, u" "_s};
+        QTest::newRow("long word first") << u"a "_s + QString(80, u'L') + u"\r\n"_s
+                                         << QStringList{u"a "_s, QString(20, u' ') + QString(80, u'L') + u' ', u" "_s};
+    }
+    void printLines() {
+        QFETCH(QString, protocol);
+        QFETCH(QStringList, printed);
+        QCOMPARE(::printLines(protocol), printed);
+    }
+
+    // Print: one job on the printer, the lines as printLines gives them; no printer, a message.
+    void print() {
+        const QString pdf = m_folder.filePath(u"print.pdf"_s);
+        g_printToPdf = pdf;
+        QStringList seen;
+        QString protocol;
+        const QString description = u"a description   with a run of blanks and a word of eighty letters "_s +
+                                    QString(80, u'x');
+        report([&](ErrPtnr& dialog) {
+            dialog.BuildProtocol(protocol);
+            pressProtocol(0, &seen)(dialog);
+        }, description);
+        g_printToPdf.clear();
+        QCOMPARE(seen, QStringList{});
+        QStringList expected = ::printLines(protocol);
+        for (QString& line : expected)
+            line = line.replace(u'\t', u' ').trimmed();
+        while (expected.last().isEmpty())
+            expected.removeLast();
+        QStringList shown = pdfLines(pdf);
+        for (QString& line : shown)
+            line = line.simplified();
+        for (QString& line : expected)
+            line = line.simplified();
+        QCOMPARE(shown, expected);
+
+        report(pressProtocol(0, &seen)); // this machine has no printer
+        QCOMPARE(seen, QStringList{NoPrinter});
+    }
+
+    // EMail copies the protocol only after the notice is confirmed; WWW copies it at once.
+    // Both hand the maker's address to the desktop.
+    void mailAndWeb() {
+        UrlCatcher desktop;
+        QStringList seen;
+        QString clipboardAtNotice, protocol;
+        QGuiApplication::clipboard()->setText(u"before"_s);
+        report([&](ErrPtnr& dialog) {
+            dialog.BuildProtocol(protocol);
+            pressProtocol(2, &seen, QMessageBox::Ok, &clipboardAtNotice)(dialog);
+        });
+        QCOMPARE(seen, QStringList{EMailNotice});
+        QCOMPARE(clipboardAtNotice, u"before"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), protocol);
+        QGuiApplication::clipboard()->setText(u"before"_s);
+        report(pressProtocol(3, &seen));
+        QCOMPARE(seen.size(), 1); // no message
+        QCOMPARE(QGuiApplication::clipboard()->text(), protocol);
+        QCOMPARE(desktop.opened,
+                 (QList<QUrl>{QUrl(u"mailto:support@kelmsoft.example"_s), QUrl(u"https://www.kelmsoft.example/"_s)}));
+    }
+};
+
+MIRVEL_TEST_MAIN(TestProtocol)
+#include "tst_protocol.moc"
