@@ -1,10 +1,11 @@
 // Holds every text the program shows, byte for byte, in all four languages: the string table,
 // the texts the language menu puts on the main window, the built-in captions of the menus,
-// the about box and the error dialog. A one-letter change anywhere fails here.
+// the about box, the error dialog and the help viewer. A one-letter change anywhere fails here.
 
 #include "about/frmInfo.h"
 #include "errors/ErrPtnr.h"
 #include "errors/Procedure.h"
+#include "help/HelpTexts.h"
 #include "lang/StringTable.h"
 #include "shell/Globals.h"
 #include "support/ModalDriver.h"
@@ -66,6 +67,16 @@ const char* const BuiltIn =
     "..mnuMusic:&einmal[x]|..mnuMusic:end&los|mnuHilfe:&Hilfe|.mnuOnlinehilfe:Online&hilfe|"
     ".mnuBar4:-|.mnuHomepage:&Kelmsoft's Homepage...|.mnuEMail:&E-Mail an Kelmsoft...|"
     ".mnuBar6:-|.mnuUeber:&Über...|tips:Spiel starten,Spiel beenden";
+
+// The help viewer's own words, in the order of HelpText.
+const char* const HelpWords[][4] = {
+    {"Die Hilfedatei konnte nicht geöffnet werden:", "The help file could not be opened:",
+     "Hjälpfilen kunde inte öppnas:", "Impossibile aprire il file della guida:"},
+    {"Seite nicht gefunden", "Page not found", "Sidan hittades inte", "Pagina non trovata"},
+    {"Zurück", "Back", "Bakåt", "Indietro"},
+    {"Vorwärts", "Forward", "Framåt", "Avanti"},
+    {"Inhalt", "Contents", "Innehåll", "Sommario"},
+};
 
 // The error dialog's captions, by control.
 const char* const ErrorDialog[][2] = {
@@ -191,6 +202,15 @@ private slots:
             QVERIFY2(o, name);
             QCOMPARE(captionOf(o), QString::fromUtf8(caption));
         }
+    }
+
+    // The help window shows these (tested in the links test); another language gets English.
+    void helpViewer() {
+        const char* languages[] = {"de", "en", "sv", "it", "fr"};
+        for (int which = 0; which < 5; ++which)
+            for (int lang = 0; lang < 5; ++lang)
+                QCOMPARE(helpText(QLatin1String(languages[lang]), HelpText(which)),
+                         QString::fromUtf8(HelpWords[which][lang < 4 ? lang : 1]));
     }
 };
 
