@@ -2,9 +2,12 @@
 // be seen from a fresh one. Each about box shown prints "about", each error report "error".
 //   mirvel_probe close|menu|button DIR  load the window in DIR, then end it that way
 //   mirvel_probe code3 DIR              load, then an error in the size menu answered End
+//   mirvel_probe unloadfault DIR        close, with a failing step in the unload work
 //   mirvel_probe locale DIR             load and print the language chosen at the start
 //   mirvel_probe record DIR N COUNT     win COUNT ever faster N x N games, name "pN"
 
+#include "errors/Procedure.h"
+#include "errors/RuntimeError.h"
 #include "shell/Globals.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Resources.h"
@@ -42,6 +45,13 @@ int main(int argc, char** argv) {
     QTimer::singleShot(50, &form, [&] {
         if (what == u"close"_s)
             form.close();
+        else if (what == u"unloadfault"_s) {
+            g_beforeStep = [](const char*, const char* name, int line) {
+                if (qstrcmp(name, "Form_Unload") == 0 && line == 3)
+                    raiseError(ErrNo::Overflow);
+            };
+            form.close();
+        }
         else if (what == u"menu"_s)
             form.mnuEnde->trigger();
         else if (what == u"button"_s)

@@ -146,6 +146,7 @@ private slots:
         QTest::newRow("closing the window") << u"close"_s << twice;
         QTest::newRow("Game > End") << u"menu"_s << twice;
         QTest::newRow("the end button") << u"button"_s << twice;
+        QTest::newRow("a failing unload step is skipped silently") << u"unloadfault"_s << twice;
         QTest::newRow("End in the error dialog skips the unload") << u"code3"_s << QStringList{u"about"_s, u"error"_s};
     }
     void endingTheProgram() {
