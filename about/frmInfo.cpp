@@ -24,8 +24,7 @@ constexpr int BoxWidth = 356;
 constexpr int BoxHeight = 329;
 constexpr rt::Integer MaxStartCount = 32767;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, double points, bool bold,
-                  QColor color) {
+QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, double points, bool bold, QColor color) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
@@ -58,21 +57,16 @@ frmInfo::frmInfo(QWidget* parent) : QDialog(parent) {
 
     Image2 = makePicture(this, QStringLiteral("Image2"), QStringLiteral(":/about/diskette.png"),
                          QRect(0, 0, BoxWidth, BoxHeight));
-    Label[0] =
-        makeLabel(this, QStringLiteral("Label(0)"), QRect(56, 80, 249, 17), 12, true, Qt::black);
-    Label[2] = makeLabel(this, QStringLiteral("Label(2)"), QRect(56, 112, 249, 29), 13.5, true,
-                         QColor(128, 0, 0));
+    Label[0] = makeLabel(this, QStringLiteral("Label(0)"), QRect(56, 80, 249, 17), 12, true, Qt::black);
+    Label[2] = makeLabel(this, QStringLiteral("Label(2)"), QRect(56, 112, 249, 29), 13.5, true, QColor(128, 0, 0));
     Label[2]->setText(QStringLiteral("Freeware"));
-    lblHomepage = makeLabel(this, QStringLiteral("lblHomepage"), QRect(56, 140, 249, 17), 8.25,
-                            true, Qt::blue);
+    lblHomepage = makeLabel(this, QStringLiteral("lblHomepage"), QRect(56, 140, 249, 17), 8.25, true, Qt::blue);
     lblHomepage->setText(Addresses::Homepage);
     lblHomepage->setCursor(Qt::PointingHandCursor);
     lblHomepage->installEventFilter(this);
-    Label[3] = makeLabel(this, QStringLiteral("Label(3)"), QRect(48, 160, 225, 17), 8.25, false,
-                         Qt::black);
+    Label[3] = makeLabel(this, QStringLiteral("Label(3)"), QRect(48, 160, 225, 17), 8.25, false, Qt::black);
     Label[3]->setText(QStringLiteral("Weitere Informationen siehe liesmich.txt!"));
-    Label[4] = makeLabel(this, QStringLiteral("Label(4)"), QRect(56, 176, 209, 17), 8.25, false,
-                         Qt::black);
+    Label[4] = makeLabel(this, QStringLiteral("Label(4)"), QRect(56, 176, 209, 17), 8.25, false, Qt::black);
     Label[4]->setText(QStringLiteral("TOVA-Programm-Nummer KLV_106"));
     Image1 = makePicture(this, QStringLiteral("Image1(1)"), QStringLiteral(":/about/catalogue.png"),
                          QRect(264, 162, 32, 32));
@@ -86,8 +80,8 @@ frmInfo::frmInfo(QWidget* parent) : QDialog(parent) {
     const char* flags[] = {":/flags/de.png", ":/flags/gb.png", ":/flags/se.png", ":/flags/it.png"};
     const char* names[] = {"Deutsch", "English", "Svenska", "Italiano"};
     for (int i = 0; i < 4; ++i) {
-        imgLang[i] = makePicture(this, QStringLiteral("imgLang(%1)").arg(i),
-                                 QLatin1String(flags[i]), QRect(296, 224 + 24 * i, 32, 20));
+        imgLang[i] = makePicture(this, QStringLiteral("imgLang(%1)").arg(i), QLatin1String(flags[i]),
+                                 QRect(296, 224 + 24 * i, 32, 20));
         imgLang[i]->setToolTip(QLatin1String(names[i]));
         imgLang[i]->setCursor(Qt::PointingHandCursor);
         imgLang[i]->installEventFilter(this);
@@ -108,8 +102,7 @@ void frmInfo::Form_Load() {
         [&] {
             if (const QScreen* screen = QGuiApplication::primaryScreen()) {
                 const QRect area = screen->geometry();
-                move(area.x() + (area.width() - width()) / 2,
-                     area.y() + (area.height() - height()) / 2);
+                move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
             }
         },
         [&] {
@@ -126,22 +119,21 @@ void frmInfo::Form_Load() {
         },
         [&] {
             // A counter edited into something that is no number is reported here.
-            starts =
-                rt::CInt(rt::CDbl(GetSetting(ProgramInfo::title(), QStringLiteral("Optionen"),
-                                             QStringLiteral("StartVal"), QStringLiteral("0"))));
+            starts = rt::CInt(rt::CDbl(GetSetting(ProgramInfo::title(), QStringLiteral("Optionen"),
+                                                  QStringLiteral("StartVal"), QStringLiteral("0"))));
         },
         [&] {
             if (starts == 0)
                 LangOffset = firstLanguageOffset(UserDefaultLanguageId());
             else
-                LangOffset = languageOffsetFromSaved(
-                    GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0));
+                LangOffset =
+                    languageOffsetFromSaved(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0));
         },
         [&] {
             // Only whether it is 0 matters; it stops at the largest 16-bit number.
             const rt::Integer next = starts < MaxStartCount ? rt::add(starts, 1) : MaxStartCount;
-            SaveSetting(ProgramInfo::title(), QStringLiteral("Optionen"),
-                        QStringLiteral("StartVal"), QString::number(next));
+            SaveSetting(ProgramInfo::title(), QStringLiteral("Optionen"), QStringLiteral("StartVal"),
+                        QString::number(next));
         },
         [&] { ApplyInfoTexts(); },
     });
@@ -151,8 +143,8 @@ void frmInfo::Form_Activate() {
     Procedure p("frmInfo", "Form_Activate");
     p.run({
         [&] {
-            LangOffset = languageOffsetFromSaved(
-                GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), LangOffset));
+            LangOffset =
+                languageOffsetFromSaved(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), LangOffset));
         },
         [&] { ApplyInfoTexts(); },
     });
@@ -185,9 +177,7 @@ void frmInfo::imgLang_Click(int Index) {
                 p.leave(); // the flag of the current language changes nothing
         },
         [&] { LangOffset = offset; },
-        [&] {
-            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"), rt::Str(offset));
-        },
+        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"), rt::Str(offset)); },
         [&] { ApplyInfoTexts(); },
     });
 }
@@ -209,8 +199,7 @@ void frmInfo::showEvent(QShowEvent* event) {
 }
 
 bool frmInfo::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == lblHomepage) {
             reportUntrapped("frmInfo", "lblHomepage_Click", [this] { lblHomepage_Click(); });
             return true;

@@ -32,8 +32,8 @@ void frmMirvel::WriteHighScore() {
         [&] { SaveSetting(app, Highscore, key, QString::number(seconds)); },
         [&] {
             bool ok = false;
-            const QString entered = QInputDialog::getText(this, text(128), text(126),
-                                                          QLineEdit::Normal, QString(), &ok);
+            const QString entered =
+                QInputDialog::getText(this, text(128), text(126), QLineEdit::Normal, QString(), &ok);
             name = championName(ok ? entered : QString());
         },
         [&] { SaveSetting(app, Highscore, QStringLiteral("Name") + key, name); },
@@ -46,10 +46,9 @@ void frmMirvel::mnuHighScore_Click() {
     p.run({
         [&] {
             const QString app = ProgramInfo::title();
-            list = championsListText(text(147), text(145), text(144),
-                                     [&](const QString& key, const QString& fallback) {
-                                         return GetSetting(app, Highscore, key, fallback);
-                                     });
+            list = championsListText(text(147), text(145), text(144), [&](const QString& key, const QString& fallback) {
+                return GetSetting(app, Highscore, key, fallback);
+            });
         },
         [&] {
             QMessageBox box(QMessageBox::NoIcon, text(127), list, QMessageBox::Ok, this);

@@ -18,16 +18,15 @@ QString championName(const QString& entered) {
     return trimmed.left(end20);
 }
 
-QString championsListText(const QString& piecesHeading, const QString& timeHeading,
-                          const QString& nameHeading,
+QString championsListText(const QString& piecesHeading, const QString& timeHeading, const QString& nameHeading,
                           const std::function<QString(const QString&, const QString&)>& stored) {
     const QString tab = QStringLiteral("\t"), crlf = QStringLiteral("\r\n");
     QString list = piecesHeading + tab + timeHeading + tab + nameHeading + crlf;
     list += QString(30, u'=') + crlf;
     for (int n = 3; n <= 8; ++n) {
         const QString size = QString::number(n);
-        list += size + QStringLiteral(" x ") + size + tab + stored(size, QStringLiteral("-")) +
-                tab + stored(QStringLiteral("Name") + size, QStringLiteral("-")) + crlf;
+        list += size + QStringLiteral(" x ") + size + tab + stored(size, QStringLiteral("-")) + tab +
+                stored(QStringLiteral("Name") + size, QStringLiteral("-")) + crlf;
     }
     return list;
 }

@@ -14,6 +14,5 @@ QString championName(const QString& entered);
 // The list as the message box shows it: heading, a rule of 30 "=", then one line per grid
 // size 3..8 with the stored time and name ("-" where none), every line ending in CR LF.
 // `stored(key, default)` reads the store's "Highscore" section.
-QString championsListText(const QString& piecesHeading, const QString& timeHeading,
-                          const QString& nameHeading,
+QString championsListText(const QString& piecesHeading, const QString& timeHeading, const QString& nameHeading,
                           const std::function<QString(const QString&, const QString&)>& stored);

@@ -82,22 +82,20 @@ ErrPtnr::ErrPtnr() {
     lblComment->setWordWrap(true);
     lblComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    framFehler = makeFrame(this, "framFehler",
-                           QStringLiteral("Fehlerbeschreibung / error description:"), 1695);
+    framFehler = makeFrame(this, "framFehler", QStringLiteral("Fehlerbeschreibung / error description:"), 1695);
     const std::array<const char*, 4> titles = {
         "Fehler-Nr / error :", "Modul:", "Prozedur / procedure:", "Zeile / Line:"};
     const std::array<int, 4> rowTop = {240, 960, 1200, 1440};
     QFont italic = small;
     italic.setItalic(true);
     for (int i = 0; i < 4; ++i) {
-        lblErrTitel[i] =
-            makeLabel(framFehler, QStringLiteral("lblErrTitel(%1)").arg(i),
-                      QString::fromUtf8(titles[i]), twipRect(120, rowTop[i], 1800, 255));
+        lblErrTitel[i] = makeLabel(framFehler, QStringLiteral("lblErrTitel(%1)").arg(i), QString::fromUtf8(titles[i]),
+                                   twipRect(120, rowTop[i], 1800, 255));
         lblErrTitel[i]->setFont(italic);
         lblErrTitel[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        lblError[i] = makeLabel(framFehler, QStringLiteral("lblError(%1)").arg(i),
-                                QStringLiteral("lblError(%1)").arg(i),
-                                twipRect(1920, rowTop[i], i == 0 ? 5205 : 660, i == 0 ? 675 : 195));
+        lblError[i] =
+            makeLabel(framFehler, QStringLiteral("lblError(%1)").arg(i), QStringLiteral("lblError(%1)").arg(i),
+                      twipRect(1920, rowTop[i], i == 0 ? 5205 : 660, i == 0 ? 675 : 195));
         lblError[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     // The values start where the widest italic title ends, with the gap of the other rows:
@@ -112,20 +110,16 @@ ErrPtnr::ErrPtnr() {
     lblError[0]->setWordWrap(true);
 
     framProgInfo = makeFrame(this, "framProgInfo", QStringLiteral("Programm-Info:"), 615);
-    lblProgInfo =
-        makeLabel(framProgInfo, QStringLiteral("lblProgInfo"), {}, twipRect(30, 240, 7110, 195));
+    lblProgInfo = makeLabel(framProgInfo, QStringLiteral("lblProgInfo"), {}, twipRect(30, 240, 7110, 195));
     lblProgInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    framProtocol = makeFrame(this, "framProtocol",
-                             QStringLiteral("Fehlerprotokoll ... / error protocoll..."), 855);
-    cmdProtocol = makeButtons(framProtocol, "cmdProtocol",
-                              {"&Drucken/Print", "&Speichern/Save", "&EMail", "&WWW"});
+    framProtocol = makeFrame(this, "framProtocol", QStringLiteral("Fehlerprotokoll ... / error protocoll..."), 855);
+    cmdProtocol = makeButtons(framProtocol, "cmdProtocol", {"&Drucken/Print", "&Speichern/Save", "&EMail", "&WWW"});
 
-    framContinue = makeFrame(this, "framContinue",
-                             QStringLiteral("Weiterer Programmablauf... / Continue..."), 855);
-    cmdContinue = makeButtons(
-        framContinue, "cmdContinue",
-        {"Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel", "&Beenden       End"});
+    framContinue = makeFrame(this, "framContinue", QStringLiteral("Weiterer Programmablauf... / Continue..."), 855);
+    cmdContinue =
+        makeButtons(framContinue, "cmdContinue",
+                    {"Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel", "&Beenden       End"});
     for (int i = 0; i < 4; ++i) {
         connect(cmdContinue[i], &QPushButton::clicked, this, [this, i] { cmdContinue_Click(i); });
         connect(cmdProtocol[i], &QPushButton::clicked, this, [this, i] { cmdProtocol_Click(i); });
@@ -140,8 +134,8 @@ ErrPtnr::ErrPtnr() {
         }
     }
     QWidget* previous = cmdProtocol[0];
-    for (QWidget* next : {cmdProtocol[1], cmdProtocol[2], cmdProtocol[3], cmdContinue[0],
-                          cmdContinue[1], cmdContinue[2], cmdContinue[3]}) {
+    for (QWidget* next : {cmdProtocol[1], cmdProtocol[2], cmdProtocol[3], cmdContinue[0], cmdContinue[1],
+                          cmdContinue[2], cmdContinue[3]}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -191,10 +185,9 @@ void ErrPtnr::ArrangeFrames() {
     framComment->show();
     framComment->move(0, 0);
     int y = framComment->height();
-    lblComment->setText(
-        QStringLiteral("There is a problem. Please contact the author if this problem appears "
-                       "again.\r\nEs liegt ein Problem vor, mit dem Sie sich an den technischen "
-                       "Support wenden sollten, falls es wiederholt auftritt."));
+    lblComment->setText(QStringLiteral("There is a problem. Please contact the author if this problem appears "
+                                       "again.\r\nEs liegt ein Problem vor, mit dem Sie sich an den technischen "
+                                       "Support wenden sollten, falls es wiederholt auftritt."));
     for (auto* frame : {framFehler, framProgInfo, framProtocol}) {
         frame->show();
         frame->move(0, y);
@@ -211,8 +204,7 @@ void ErrPtnr::ArrangeFrames() {
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         const QSize outer = frameGeometry().size().expandedTo(size());
-        move(area.x() + (area.width() - outer.width()) / 2,
-             area.y() + (area.height() - outer.height()) / 2);
+        move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
     }
 }
 

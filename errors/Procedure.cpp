@@ -17,8 +17,7 @@ namespace {
 enum class Outcome { Done, Failed };
 
 // Runs one step and records a failure in Err; never lets an exception out.
-Outcome attempt(const std::function<void()>& step, int line, const char* module = nullptr,
-                const char* name = nullptr) {
+Outcome attempt(const std::function<void()>& step, int line, const char* module = nullptr, const char* name = nullptr) {
     try {
         if (g_beforeStep && module)
             g_beforeStep(module, name, line);

@@ -27,16 +27,16 @@ QMessageBox::StandardButton message(QWidget* owner, const QString& text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-const QString EMailNotice = QStringLiteral(
-    "Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das "
-    "Fehlerprotokoll\r\nwurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert.\r\n\r\n"
-    "Bitte f\u00fcgen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem "
-    "Email-Programm\r\ndie Tasten [Strg] und [Einfg] gleichzeitig bet\u00e4tigen. Alternativ "
-    "k\u00f6nnen Sie den Inhalt in die EMail\r\neinf\u00fcgen, indem Sie den Befehl "
-    "'Einf\u00fcgen' aus dem Men\u00fc 'Bearbeiten' ausf\u00fchren.\r\n\r\n\r\n"
-    "Your email application will be started. The error description will be copied to the "
-    "clipboard.\r\n\r\nPlease insert the contents of the clipboard into the message body by "
-    "using Ctrl + V or \r\nuse the menu or toolbar command of your email program. ");
+const QString EMailNotice =
+    QStringLiteral("Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das "
+                   "Fehlerprotokoll\r\nwurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert.\r\n\r\n"
+                   "Bitte f\u00fcgen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem "
+                   "Email-Programm\r\ndie Tasten [Strg] und [Einfg] gleichzeitig bet\u00e4tigen. Alternativ "
+                   "k\u00f6nnen Sie den Inhalt in die EMail\r\neinf\u00fcgen, indem Sie den Befehl "
+                   "'Einf\u00fcgen' aus dem Men\u00fc 'Bearbeiten' ausf\u00fchren.\r\n\r\n\r\n"
+                   "Your email application will be started. The error description will be copied to the "
+                   "clipboard.\r\n\r\nPlease insert the contents of the clipboard into the message body by "
+                   "using Ctrl + V or \r\nuse the menu or toolbar command of your email program. ");
 
 void toClipboard(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -62,9 +62,8 @@ void ErrPtnr::BuildProtocol(QString& Protocol) {
     };
     for (int i = 0; i < 4; ++i)
         lines << indent + lblErrTitel[i]->text() + u'\t' + lblError[i]->text();
-    lines << indent + QStringLiteral("Datum/Uhrzeit (Date/Time):\t") +
-                 now.toString(QStringLiteral("MM-dd-yyyy")) + QStringLiteral(" / ") +
-                 now.toString(QStringLiteral("HH:mm:ss"))
+    lines << indent + QStringLiteral("Datum/Uhrzeit (Date/Time):\t") + now.toString(QStringLiteral("MM-dd-yyyy")) +
+                 QStringLiteral(" / ") + now.toString(QStringLiteral("HH:mm:ss"))
           << separator << QStringLiteral("SYSTEMINFO:")
           << indent + QStringLiteral("Plattform/Environment:\t") + os.platform
           << indent + QStringLiteral("Version:\t%1.%2").arg(os.major).arg(os.minor)

@@ -26,8 +26,8 @@ QString path(const QString& extension) {
     };
     if (QFileInfo::exists(beside) ? writable(beside) : writable(ProgramInfo::folder()))
         return beside;
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                        QStringLiteral("/Mirvel");
+    const QString own =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Mirvel");
     QDir().mkpath(own);
     return QDir(own).filePath(name);
 }

@@ -1,8 +1,7 @@
 #include "errors/RuntimeError.h"
 
 RuntimeError::RuntimeError(int number, QString description)
-    : m_number(number),
-      m_description(description.isEmpty() ? standardDescription(number) : std::move(description)),
+    : m_number(number), m_description(description.isEmpty() ? standardDescription(number) : std::move(description)),
       m_what(QStringLiteral("%1 (%2)").arg(m_number).arg(m_description).toUtf8()) {}
 
 QString RuntimeError::standardDescription(int number) {

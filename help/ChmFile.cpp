@@ -41,28 +41,25 @@ QByteArray chmPath(const QString& object) {
 
 // The names HTML 4 gives the Latin-1 letters 160..255, in that order.
 const char* const Latin1Names[96] = {
-    "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",    "brvbar", "sect",
-    "uml",    "copy",   "ordf",   "laquo",  "not",    "shy",    "reg",    "macr",
-    "deg",    "plusmn", "sup2",   "sup3",   "acute",  "micro",  "para",   "middot",
-    "cedil",  "sup1",   "ordm",   "raquo",  "frac14", "frac12", "frac34", "iquest",
-    "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil",
-    "Egrave", "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute", "Icirc",  "Iuml",
-    "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",   "times",
-    "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",
-    "agrave", "aacute", "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil",
-    "egrave", "eacute", "ecirc",  "euml",   "igrave", "iacute", "icirc",  "iuml",
-    "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   "divide",
+    "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",    "brvbar", "sect",   "uml",    "copy",   "ordf",
+    "laquo",  "not",    "shy",    "reg",    "macr",   "deg",    "plusmn", "sup2",   "sup3",   "acute",  "micro",
+    "para",   "middot", "cedil",  "sup1",   "ordm",   "raquo",  "frac14", "frac12", "frac34", "iquest", "Agrave",
+    "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave", "Eacute", "Ecirc",  "Euml",
+    "Igrave", "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",
+    "times",  "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute",
+    "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",   "igrave",
+    "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   "divide",
     "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
 
 const QHash<QString, char32_t>& entities() {
     static const QHash<QString, char32_t> table = [] {
-        QHash<QString, char32_t> t{{u"amp"_s, '&'},       {u"lt"_s, '<'},         {u"gt"_s, '>'},
-                                   {u"quot"_s, '"'},      {u"apos"_s, '\''},      {u"ndash"_s, 0x2013},
-                                   {u"mdash"_s, 0x2014},  {u"lsquo"_s, 0x2018},   {u"rsquo"_s, 0x2019},
-                                   {u"sbquo"_s, 0x201A},  {u"ldquo"_s, 0x201C},   {u"rdquo"_s, 0x201D},
-                                   {u"bdquo"_s, 0x201E},  {u"bull"_s, 0x2022},    {u"hellip"_s, 0x2026},
-                                   {u"euro"_s, 0x20AC},   {u"trade"_s, 0x2122},   {u"OElig"_s, 0x152},
-                                   {u"oelig"_s, 0x153},   {u"Scaron"_s, 0x160},   {u"scaron"_s, 0x161}};
+        QHash<QString, char32_t> t{{u"amp"_s, '&'},      {u"lt"_s, '<'},       {u"gt"_s, '>'},
+                                   {u"quot"_s, '"'},     {u"apos"_s, '\''},    {u"ndash"_s, 0x2013},
+                                   {u"mdash"_s, 0x2014}, {u"lsquo"_s, 0x2018}, {u"rsquo"_s, 0x2019},
+                                   {u"sbquo"_s, 0x201A}, {u"ldquo"_s, 0x201C}, {u"rdquo"_s, 0x201D},
+                                   {u"bdquo"_s, 0x201E}, {u"bull"_s, 0x2022},  {u"hellip"_s, 0x2026},
+                                   {u"euro"_s, 0x20AC},  {u"trade"_s, 0x2122}, {u"OElig"_s, 0x152},
+                                   {u"oelig"_s, 0x153},  {u"Scaron"_s, 0x160}, {u"scaron"_s, 0x161}};
         for (int i = 0; i < 96; ++i)
             t.insert(QString::fromLatin1(Latin1Names[i]), char32_t(160 + i));
         return t;
@@ -72,10 +69,10 @@ const QHash<QString, char32_t>& entities() {
 
 QString windows1252(const QByteArray& data) {
     // 0x80..0x9F are where Windows-1252 differs from Latin-1.
-    static const char16_t high[32] = {
-        0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021, 0x2C6,  0x2030, 0x160,
-        0x2039, 0x152,  0x8D,   0x17D,  0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+    static const char16_t high[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x2C6,  0x2030, 0x160,  0x2039, 0x152,  0x8D,   0x17D,  0x8F,
+                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
     QString s(data.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < data.size(); ++i) {
         const auto b = uchar(data[i]);
@@ -85,7 +82,7 @@ QString windows1252(const QByteArray& data) {
 }
 
 struct Tag {
-    QString name; // lower case, "/ul" for a closing tag
+    QString name;                       // lower case, "/ul" for a closing tag
     QHash<QString, QString> attributes; // names in lower case
 };
 
@@ -220,12 +217,12 @@ QByteArray ChmFile::read(const QString& object) const {
     const QByteArray p = chmPath(object);
     chmUnitInfo ui;
     if (!m_file || p.size() <= 1 || p.size() >= CHM_MAX_PATHLEN ||
-        chm_resolve_object(m_file, p.constData(), &ui) != CHM_RESOLVE_SUCCESS ||
-        ui.length == 0 || ui.length > LONGUINT64(MaxObject))
+        chm_resolve_object(m_file, p.constData(), &ui) != CHM_RESOLVE_SUCCESS || ui.length == 0 ||
+        ui.length > LONGUINT64(MaxObject))
         return {};
     QByteArray data(qsizetype(ui.length), Qt::Uninitialized);
-    const LONGINT64 got = chm_retrieve_object(m_file, &ui, reinterpret_cast<unsigned char*>(data.data()), 0,
-                                              LONGINT64(ui.length));
+    const LONGINT64 got =
+        chm_retrieve_object(m_file, &ui, reinterpret_cast<unsigned char*>(data.data()), 0, LONGINT64(ui.length));
     if (got <= 0)
         return {};
     data.truncate(qsizetype(qMin<LONGINT64>(got, data.size())));

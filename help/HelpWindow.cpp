@@ -6,13 +6,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTreeWidgetItemIterator>
 #include <QHeaderView>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 using namespace Qt::StringLiterals;
 
@@ -41,8 +41,8 @@ HelpWindow::HelpWindow()
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), m_browser, &QTextBrowser::backward);
-    m_forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), m_browser,
-                               &QTextBrowser::forward);
+    m_forward =
+        bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), m_browser, &QTextBrowser::forward);
     m_back->setShortcut(QKeySequence::Back);
     m_forward->setShortcut(QKeySequence::Forward);
     m_back->setEnabled(false);

@@ -52,10 +52,7 @@ void frmMirvel::mnuLang_Click(int Index) {
             for (int i = 0; i < 4; ++i)
                 mnuLang(i)->setChecked(false);
         },
-        [&] {
-            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"),
-                           rt::Str(LangOffset));
-        },
+        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"), rt::Str(LangOffset)); },
         [&] { mnuLang(Index)->setChecked(true); },
     });
 }

@@ -18,8 +18,7 @@ bool stepEmptyCell(ShuffleDirection d, rt::Integer N, rt::Integer& c, rt::Intege
 bool isNextToEmpty(rt::Integer k, rt::Integer emptyCell, rt::Integer N) {
     const rt::Integer ec = rt::mod(emptyCell, N), er = rt::idiv(emptyCell, N);
     const rt::Integer kc = rt::mod(k, N), kr = rt::idiv(k, N);
-    return (kr == er && (kc == ec + 1 || kc == ec - 1)) ||
-           (kc == ec && (kr == er + 1 || kr == er - 1));
+    return (kr == er && (kc == ec + 1 || kc == ec - 1)) || (kc == ec && (kr == er + 1 || kr == er - 1));
 }
 
 bool isSolvedOrder(const QStringList& tags, rt::Integer N) {

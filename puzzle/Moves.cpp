@@ -12,8 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-void frmMirvel::imgPuzz_MouseDown(int Index, Qt::MouseButton, Qt::KeyboardModifiers, double,
-                                  double) {
+void frmMirvel::imgPuzz_MouseDown(int Index, Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
     Procedure p("frmMirvel", "imgPuzz_MouseDown");
     const rt::Integer N = GridSize;
     const rt::Integer k = rt::checked(Index);

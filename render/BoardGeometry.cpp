@@ -26,8 +26,7 @@ double tileTop(const BoardGeometry& g, rt::Integer N, rt::Integer r) {
     return rt::add(N, rt::mul(g.T, r)) + 0.1 * g.S;
 }
 
-DecorationLayout decorationLayout(const BoardGeometry& g, double Y0, double buttonWidth,
-                                  double labelWidth) {
+DecorationLayout decorationLayout(const BoardGeometry& g, double Y0, double buttonWidth, double labelWidth) {
     const double S = g.S, M = g.M;
     DecorationLayout d;
     d.frame = QRectF(M - 3, Y0 - 5, S + 14, S + 13);

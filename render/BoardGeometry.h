@@ -32,5 +32,4 @@ struct DecorationLayout {
     QPointF button[2]; // PicBut(0), PicBut(1)
     QPointF clock;     // lblTime
 };
-DecorationLayout decorationLayout(const BoardGeometry& g, double Y0, double buttonWidth,
-                                  double labelWidth);
+DecorationLayout decorationLayout(const BoardGeometry& g, double Y0, double buttonWidth, double labelWidth);

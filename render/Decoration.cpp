@@ -46,8 +46,7 @@ void ShapeControl::paintEvent(QPaintEvent*) {
     p.drawRect(m_shape.translated(-pos()));
 }
 
-LineControl::LineControl(QColor color, int width, QWidget* parent)
-    : QWidget(parent), m_color(color), m_width(width) {
+LineControl::LineControl(QColor color, int width, QWidget* parent) : QWidget(parent), m_color(color), m_width(width) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -8,8 +8,7 @@
 #include <array>
 #include <cstddef>
 
-template <class Control, std::size_t Count>
-class ControlArray : public std::array<Control*, Count> {
+template <class Control, std::size_t Count> class ControlArray : public std::array<Control*, Count> {
 public:
     Control* operator()(long long index) const {
         if (index < 0 || index >= static_cast<long long>(Count))

@@ -15,8 +15,7 @@ QString IniFilePath() {
     if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0)
         return QDir(folder).filePath(name);
     const QString perUser =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-            .filePath(ProgramInfo::title());
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(ProgramInfo::title());
     QDir().mkpath(perUser);
     return QDir(perUser).filePath(name);
 }

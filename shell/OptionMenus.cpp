@@ -16,9 +16,7 @@ void frmMirvel::mnuSize_Click(int Index) {
         },
         [&] { GridSize = rt::checked(Index + 3LL); },
         [&] { NewGame(); },
-        [&] {
-            WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), rt::Str(GridSize));
-        },
+        [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), rt::Str(GridSize)); },
     });
 }
 

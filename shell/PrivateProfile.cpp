@@ -68,8 +68,7 @@ QByteArray lineBreakOf(const QList<Line>& lines) {
 }
 
 // Index of the section's header line and one past its last line, or nullopt.
-std::optional<std::pair<qsizetype, qsizetype>> findSection(const QList<Line>& lines,
-                                                           const QByteArray& section) {
+std::optional<std::pair<qsizetype, qsizetype>> findSection(const QList<Line>& lines, const QByteArray& section) {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const auto name = lines[i].sectionName();
         if (!name || !sameName(*name, section))
@@ -82,8 +81,7 @@ std::optional<std::pair<qsizetype, qsizetype>> findSection(const QList<Line>& li
     return std::nullopt;
 }
 
-std::optional<qsizetype> findKey(const QList<Line>& lines, qsizetype from, qsizetype to,
-                                 const QByteArray& key) {
+std::optional<qsizetype> findKey(const QList<Line>& lines, qsizetype from, qsizetype to, const QByteArray& key) {
     for (qsizetype i = from; i < to; ++i) {
         const auto name = lines[i].keyName();
         if (name && sameName(*name, key))
@@ -93,16 +91,14 @@ std::optional<qsizetype> findKey(const QList<Line>& lines, qsizetype from, qsize
 }
 
 QByteArray withoutQuotes(const QByteArray& value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
 }
 
 } // namespace
 
-std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& section,
-                                    const QByteArray& key) {
+std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& section, const QByteArray& key) {
     const QList<Line> lines = splitLines(file);
     const auto range = findSection(lines, section);
     if (!range)
@@ -114,8 +110,7 @@ std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& se
     return trimmedBlanks(withoutQuotes(lines[*at].value()));
 }
 
-long long readInt(const QByteArray& file, const QByteArray& section, const QByteArray& key,
-                  long long defaultValue) {
+long long readInt(const QByteArray& file, const QByteArray& section, const QByteArray& key, long long defaultValue) {
     const auto value = findValue(file, section, key);
     return value && !value->isEmpty() ? leadingInteger(*value) : defaultValue;
 }
@@ -167,16 +162,14 @@ QByteArray withValue(const QByteArray& file, const QByteArray& section, const QB
     return out;
 }
 
-long long getInt(const QString& section, const QString& key, long long defaultValue,
-                 const QString& path) {
+long long getInt(const QString& section, const QString& key, long long defaultValue, const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return defaultValue;
     return readInt(f.readAll(), section.toLocal8Bit(), key.toLocal8Bit(), defaultValue);
 }
 
-bool writeString(const QString& section, const QString& key, const QString& value,
-                 const QString& path) {
+bool writeString(const QString& section, const QString& key, const QString& value, const QString& path) {
     QByteArray old;
     QFile in(path);
     if (in.exists()) {

@@ -12,27 +12,22 @@
 namespace PrivateProfile {
 
 // The value text of key in section, blanks and one pair of enclosing quotes removed.
-std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& section,
-                                    const QByteArray& key);
+std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& section, const QByteArray& key);
 // A signed decimal number read up to the first non-digit; no digits read as 0.
 long long leadingInteger(const QByteArray& value);
 // The key's number: the default when the section or key is missing or its value is empty
 // (blanks or a pair of quotes only), else the value's leading number.
-long long readInt(const QByteArray& file, const QByteArray& section, const QByteArray& key,
-                  long long defaultValue);
+long long readInt(const QByteArray& file, const QByteArray& section, const QByteArray& key, long long defaultValue);
 // The file with key set to value: replaced in place, or added to its section, or added with a
 // new section at the end. Line breaks in the value would break the file: it is cut there.
-QByteArray withValue(const QByteArray& file, const QByteArray& section, const QByteArray& key,
-                     const QByteArray& value);
+QByteArray withValue(const QByteArray& file, const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
 // The file operations. A missing file reads as empty; reading the number gives the default
 // when the file, section or key is missing.
-long long getInt(const QString& section, const QString& key, long long defaultValue,
-                 const QString& path);
+long long getInt(const QString& section, const QString& key, long long defaultValue, const QString& path);
 // Rewrites the file through a temporary file and a rename, so that a crash or a full disk
 // never leaves half a file. Returns false when the file could not be written; the old file is
 // then left as it was.
-bool writeString(const QString& section, const QString& key, const QString& value,
-                 const QString& path);
+bool writeString(const QString& section, const QString& key, const QString& value, const QString& path);
 
 } // namespace PrivateProfile

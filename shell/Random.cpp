@@ -11,8 +11,7 @@ std::mt19937_64& generator() {
 } // namespace
 
 void Randomize() {
-    Randomize(static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    Randomize(static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
 void Randomize(std::uint64_t seed) {

@@ -10,14 +10,12 @@ QString path(const QString& section, const QString& key) {
 }
 } // namespace
 
-QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                   const QString& defaultValue) {
+QString GetSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue) {
     QSettings store(appName, appName);
     return store.value(path(section, key), defaultValue).toString();
 }
 
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value) {
+void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value) {
     QSettings store(appName, appName);
     store.setValue(path(section, key), value);
     // Written through at once: the program may end without unwinding.

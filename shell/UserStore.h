@@ -4,7 +4,5 @@
 
 #include <QString>
 
-QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                   const QString& defaultValue);
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value);
+QString GetSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue);
+void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);

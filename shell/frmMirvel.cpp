@@ -191,8 +191,8 @@ void frmMirvel::createControls() {
     pal.setColor(QPalette::WindowText, QColor(255, 128, 0));
     lblTime->setPalette(pal);
     QFont clockFont;
-    clockFont.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
-                           QStringLiteral("DejaVu Sans")});
+    clockFont.setFamilies(
+        {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
     clockFont.setPointSizeF(14.25);
     clockFont.setBold(true);
     lblTime->setFont(clockFont);
@@ -228,9 +228,8 @@ void frmMirvel::showEvent(QShowEvent* event) {
     if (!m_activatedOnce) {
         m_activatedOnce = true;
         // The first activation follows the first layout, as the window system orders them.
-        QTimer::singleShot(0, this, [this] {
-            reportUntrapped("frmMirvel", "Form_Activate", [this] { Form_Activate(); });
-        });
+        QTimer::singleShot(0, this,
+                           [this] { reportUntrapped("frmMirvel", "Form_Activate", [this] { Form_Activate(); }); });
     }
 }
 

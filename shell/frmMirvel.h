@@ -45,8 +45,7 @@ public:
     // Play.
     void mnuStart_Click();
     void PicBut_Click(int Index);
-    void imgPuzz_MouseDown(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, double X,
-                           double Y);
+    void imgPuzz_MouseDown(int Index, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, double X, double Y);
     void ChangeButtons(const rt::Integer& Index);
     void Timer1_Timer();
     void mnuEnde_Click();

@@ -12,8 +12,8 @@
 namespace Mci {
 constexpr int Ok = 0;
 constexpr int UnrecognisedCommand = 261;
-constexpr int NotOpen = 263;          // no device of that name
-constexpr int CannotPlay = 266;       // no SoundFont, no audio output or not a MIDI file
+constexpr int NotOpen = 263;    // no device of that name
+constexpr int CannotPlay = 266; // no SoundFont, no audio output or not a MIDI file
 constexpr int FileNotFound = 275;
 constexpr int AliasInUse = 289;
 } // namespace Mci

@@ -68,7 +68,8 @@ void MakeMusic() {
         [&] { mciSendString(QStringLiteral("play midi")); },
         [&] {
             // Watched only while a tune is open: with none, the program sleeps.
-            if (frmMirvel* main = frmMirvel::instance(); main && mciSendString(QStringLiteral("status midi mode")) == Mci::Ok)
+            if (frmMirvel* main = frmMirvel::instance();
+                main && mciSendString(QStringLiteral("status midi mode")) == Mci::Ok)
                 main->Timer2->start();
         },
         [&] { QCoreApplication::processEvents(); },

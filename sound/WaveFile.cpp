@@ -32,8 +32,8 @@ std::optional<Wave> parseWave(const QByteArray& file) {
             haveFormat = true;
         } else if (id == "data") {
             const bool usable = haveFormat && (wave.channels == 1 || wave.channels == 2) &&
-                                (wave.bitsPerSample == 8 || wave.bitsPerSample == 16) &&
-                                wave.sampleRate >= 1000 && wave.sampleRate <= 192000;
+                                (wave.bitsPerSample == 8 || wave.bitsPerSample == 16) && wave.sampleRate >= 1000 &&
+                                wave.sampleRate <= 192000;
             if (!usable)
                 return std::nullopt;
             wave.samples = file.mid(body, size);

@@ -240,9 +240,9 @@ private slots:
                 raiseError(ErrNo::ResourceNotFound);
         });
         QCOMPARE(runs, 3);
-        QCOMPARE(seen, (QStringList{u"9 (Subscript out of range)|Caller|Outer|1"_s,
-                                    u"6 (Overflow)|Testmodul|Failing|2"_s, u"51 (boom)|Caller|Outer|3"_s,
-                                    u"mnuBild_Click|0"_s, u"mnuBild_Click|0"_s}));
+        QCOMPARE(seen,
+                 (QStringList{u"9 (Subscript out of range)|Caller|Outer|1"_s, u"6 (Overflow)|Testmodul|Failing|2"_s,
+                              u"51 (boom)|Caller|Outer|3"_s, u"mnuBild_Click|0"_s, u"mnuBild_Click|0"_s}));
     }
 
     void programLineIsFilledOnceFromTheExecutable() {
@@ -286,8 +286,9 @@ private slots:
         const QList<QRect> frames = {dialog.framComment->geometry(), dialog.framFehler->geometry(),
                                      dialog.framProgInfo->geometry(), dialog.framProtocol->geometry(),
                                      dialog.framContinue->geometry()};
-        QCOMPARE(frames, (QList<QRect>{{0, 0, 481, 65}, {0, 65, 481, 113}, {0, 178, 481, 41},
-                                       {0, 219, 481, 57}, {0, 276, 481, 57}}));
+        QCOMPARE(frames,
+                 (QList<QRect>{
+                     {0, 0, 481, 65}, {0, 65, 481, 113}, {0, 178, 481, 41}, {0, 219, 481, 57}, {0, 276, 481, 57}}));
         QCOMPARE(dialog.cmdContinue[3]->geometry(), QRect(376, 16, 89, 33));
         QCOMPARE(dialog.lblError[0]->size(), QSize(340, 45)); // the description box does not grow
         for (auto* b : dialog.cmdContinue)

@@ -59,13 +59,14 @@ void report(const std::function<void(ErrPtnr&)>& press = {}, const QString& desc
         answer::continueWith(w, 1);
     });
     Procedure p("Testmodul", "Failing");
-    p.run({[] {}, [&] { description.isEmpty() ? raiseError(ErrNo::Overflow) : raiseError(ErrNo::Overflow, description); }});
+    p.run({[] {},
+           [&] { description.isEmpty() ? raiseError(ErrNo::Overflow) : raiseError(ErrNo::Overflow, description); }});
 }
 
 // Presses protocol button `index` and answers each message box with `reply`, noting its text.
 std::function<void(ErrPtnr&)> pressProtocol(int index, QStringList* messages,
-                                             QMessageBox::StandardButton reply = QMessageBox::Ok,
-                                             QString* clipboardAtMessage = nullptr) {
+                                            QMessageBox::StandardButton reply = QMessageBox::Ok,
+                                            QString* clipboardAtMessage = nullptr) {
     return [=](ErrPtnr& dialog) {
         ModalDriver boxes([=](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
@@ -137,7 +138,8 @@ private slots:
         QString protocol;
         report([&](ErrPtnr& dialog) { dialog.BuildProtocol(protocol); });
         const QStringList parts = lines.split(u'|');
-        QCOMPARE(protocol, expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(parts[0], parts[1])));
+        QCOMPARE(protocol,
+                 expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(parts[0], parts[1])));
     }
 
     // Save: asks before it replaces a file, confirms only what was written, and writes to the
@@ -153,8 +155,8 @@ private slots:
         QTest::newRow("exists, Yes") << QByteArray("old") << true << u"folder"_s << QStringList{Overwrite, Written}
                                      << true;
         QTest::newRow("read-only folder") << QByteArray("-") << true << u"user"_s << QStringList{Written} << true;
-        QTest::newRow("nowhere to write") << QByteArray("-") << true << u"nowhere"_s << QStringList{NotWritten}
-                                          << false;
+        QTest::newRow("nowhere to write")
+            << QByteArray("-") << true << u"nowhere"_s << QStringList{NotWritten} << false;
     }
     void save() {
         QFETCH(QByteArray, before);
@@ -200,7 +202,8 @@ private slots:
         QTest::newRow("wrap after 73") << word71 + u"x yz\r\n"_s
                                        << QStringList{word71 + u"x "_s, QString(20, u' ') + u"yz "_s, u" "_s};
         QTest::newRow("long word whole") << QString(80, u'L') + u" next\r\n"_s
-                                         << QStringList{QString(80, u'L') + u' ', QString(20, u' ') + u"next "_s, u" "_s};
+                                         << QStringList{QString(80, u'L') + u' ', QString(20, u' ') + u"next "_s,
+                                                        u" "_s};
         QTest::newRow("long word first") << u"a "_s + QString(80, u'L') + u"\r\n"_s
                                          << QStringList{u"a "_s, QString(20, u' ') + QString(80, u'L') + u' ', u" "_s};
     }
@@ -216,12 +219,14 @@ private slots:
         g_printToPdf = pdf;
         QStringList seen;
         QString protocol;
-        const QString description = u"a description   with a run of blanks and a word of eighty letters "_s +
-                                    QString(80, u'x');
-        report([&](ErrPtnr& dialog) {
-            dialog.BuildProtocol(protocol);
-            pressProtocol(0, &seen)(dialog);
-        }, description);
+        const QString description =
+            u"a description   with a run of blanks and a word of eighty letters "_s + QString(80, u'x');
+        report(
+            [&](ErrPtnr& dialog) {
+                dialog.BuildProtocol(protocol);
+                pressProtocol(0, &seen)(dialog);
+            },
+            description);
         g_printToPdf.clear();
         QCOMPARE(seen, QStringList{});
         QStringList expected = ::printLines(protocol);

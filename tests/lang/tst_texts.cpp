@@ -98,13 +98,11 @@ const char* const ErrorDialog[][2] = {
 
 // The main window's texts in the order the language is applied (the ids of the first 19 rows).
 QStringList windowTexts(const frmMirvel& f) {
-    return {f.mnuStart->text(),     f.mnuEMail->text(),      f.mnuEnde->text(),
-            f.mnuHighScore->text(), f.mnuHilfe->title(),     f.mnuOnlinehilfe->text(),
-            f.mnuOptionen->title(), f.mnuTeile->title(),     f.mnuBilder->title(),
-            f.mnuPlayMusic->title(), f.mnuMusic[0]->text(),  f.mnuMusic[1]->text(),
-            f.mnuMusic[2]->text(),  f.mnuPlaySounds->text(), f.mnuSpiel->title(),
-            f.mnuSprache->title(),  f.mnuUeber->text(),      f.PicBut[0]->toolTip(),
-            f.PicBut[1]->toolTip()};
+    return {f.mnuStart->text(),    f.mnuEMail->text(),       f.mnuEnde->text(),      f.mnuHighScore->text(),
+            f.mnuHilfe->title(),   f.mnuOnlinehilfe->text(), f.mnuOptionen->title(), f.mnuTeile->title(),
+            f.mnuBilder->title(),  f.mnuPlayMusic->title(),  f.mnuMusic[0]->text(),  f.mnuMusic[1]->text(),
+            f.mnuMusic[2]->text(), f.mnuPlaySounds->text(),  f.mnuSpiel->title(),    f.mnuSprache->title(),
+            f.mnuUeber->text(),    f.PicBut[0]->toolTip(),   f.PicBut[1]->toolTip()};
 }
 
 void describe(const QMenu* menu, const QString& depth, QStringList& out) {
@@ -184,8 +182,8 @@ private slots:
         QCOMPARE(box.Label[3]->text() + u'|' + box.Label[4]->text(),
                  QString::fromUtf8(Table[25].text[0]) + u'|' + QString::fromUtf8(Table[26].text[0]));
         box.Form_Load();
-        QStringList shown = {box.windowTitle(), box.Label[0]->text(), box.Label[2]->text(),
-                             box.lblHomepage->text(), box.ok->text()};
+        QStringList shown = {box.windowTitle(), box.Label[0]->text(), box.Label[2]->text(), box.lblHomepage->text(),
+                             box.ok->text()};
         for (QLabel* flag : box.imgLang)
             shown.append(flag->toolTip());
         QCOMPARE(shown.join(u'|'), u"Mirvel|Mirvel   2.0.203|Freeware|https://www.kelmsoft.example/|"

@@ -143,8 +143,8 @@ private slots:
     // A file that is missing, not a help file or damaged: a message naming it, or a window
     // that shows what it can; never a crash or a hang.
     void damagedFilesEndInAMessage_data() {
-        QTest::addColumn<int>("cut");        // length kept, -1 the whole file
-        QTest::addColumn<int>("flipAt");     // a byte inverted there, -1 none
+        QTest::addColumn<int>("cut");    // length kept, -1 the whole file
+        QTest::addColumn<int>("flipAt"); // a byte inverted there, -1 none
         QTest::addColumn<bool>("mustWarn");
         QTest::newRow("missing") << -2 << -1 << true;
         QTest::newRow("empty") << 0 << -1 << true;

@@ -51,8 +51,7 @@ int main(int argc, char** argv) {
                     raiseError(ErrNo::Overflow);
             };
             form.close();
-        }
-        else if (what == u"menu"_s)
+        } else if (what == u"menu"_s)
             form.mnuEnde->trigger();
         else if (what == u"button"_s)
             form.PicBut[1]->click();

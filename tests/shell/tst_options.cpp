@@ -177,7 +177,6 @@ private slots:
         QCOMPARE(seen, (QSet<int>{1, 2, 3}));
         QCOMPARE(TrimNull(QString::fromUtf16(u"/tmp/\0garbage", 13)), u"/tmp/"_s);
     }
-
 };
 
 MIRVEL_TEST_MAIN(TestOptions)

@@ -55,11 +55,11 @@ template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
     addRows(rows, [](const Row& r) { return QString::fromUtf8(r.name); });
 }
 
-#define MIRVEL_TEST_MAIN(TestClass)                                                                \
-    int main(int argc, char** argv) {                                                              \
-        testenv::prepare();                                                                        \
-        QApplication app(argc, argv);                                                              \
-        initResources();                                                                           \
-        TestClass tc;                                                                              \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+#define MIRVEL_TEST_MAIN(TestClass)                                                                                    \
+    int main(int argc, char** argv) {                                                                                  \
+        testenv::prepare();                                                                                            \
+        QApplication app(argc, argv);                                                                                  \
+        initResources();                                                                                               \
+        TestClass tc;                                                                                                  \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }
