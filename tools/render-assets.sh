@@ -62,8 +62,10 @@ svg "$RES/decoration/shutter.svg" "$RES/decoration/shutter.png" 98 172
 echo "icons"
 svg "$RES/icons/start.svg"  "$RES/icons/start.png"     32  32
 svg "$RES/icons/stop.svg"   "$RES/icons/stop.png"      32  32
-svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel.png"    256 256
-svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-32.png" 32  32
+svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-256.png" 256 256
+svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-128.png" 128 128
+svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-64.png"  64  64
+svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-32.png"  32  32
 
 echo "flags"
 for flag in de gb se it; do

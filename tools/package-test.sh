@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it, starts the installed game under Xvfb as an ordinary
+# user, checks that its windows appear and that it wrote nothing beside itself, then removes
+# the package and checks that nothing of it is left. Needs root (it installs a package);
+# run after a build. The screenshot of the installed game goes to build/installed.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ "$(id -u)" -eq 0 ] || { echo "package-test: needs root, to install the package" >&2; exit 1; }
+export DEBIAN_FRONTEND=noninteractive
+for p in xvfb xdotool x11-apps imagemagick; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        apt-get install -y -q --no-install-recommends "$p" > /dev/null
+done
+
+(cd build && rm -f mirvel_*.deb && cpack -G DEB > /dev/null)
+deb=$(realpath build/mirvel_*.deb)
+dpkg-query -W mirvel > /dev/null 2>&1 && apt-get remove -y -q mirvel > /dev/null
+apt-get install -y -q "$deb" > /dev/null
+
+home=$(mktemp -d)
+chmod 700 "$home"
+chown nobody "$home"
+fail() { echo "package-test: $*" >&2; exit 1; }
+# The game as a user would start it: from the path the desktop entry names, in a fresh home.
+run_as_user() { # run in the background only: it replaces its shell
+    exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        env -i HOME="$home" XDG_RUNTIME_DIR="$home" PATH=/usr/bin:/bin LANG=en_US.UTF-8 DISPLAY="$DISPLAY" \
+        QT_XCB_NO_MITSHM=1 "$@"
+}
+grep -qx "Exec=mirvel" /usr/share/applications/mirvel.desktop || fail "the desktop entry does not start mirvel"
+# A display of our own that any local user may draw on.
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1024x768x24 -ac -nolisten tcp > /dev/null 2>&1 & xvfb=$!
+trap 'kill $xvfb 2> /dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+run_as_user /usr/bin/mirvel & game=$!
+# The first window of some size named Mirvel: the about box first, the main window after OK.
+window_wider_than() {
+    for _ in $(seq 100); do
+        for w in $(xdotool search --onlyvisible --name "^Mirvel$" 2> /dev/null); do
+            width=$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+            [ "${width:-0}" -gt "$1" ] && { echo "$w"; return; }
+        done
+        sleep 0.2
+    done
+    return 1
+}
+about=$(window_wider_than 100) || fail "no about box"
+sleep 0.5
+xdotool mousemove --window "$about" 20 20 key Return
+window_wider_than 683 > /dev/null || fail "no main window after the about box"
+xwd -root -silent | convert xwd:- build/installed.png
+kill "$game"; wait "$game" 2> /dev/null || true
+
+[ -z "$(ls /usr/libexec/mirvel | grep -v '^mirvel$\|^Mirvel.chm$')" ] || fail "it wrote beside the program: $(ls /usr/libexec/mirvel)"
+[ -f "$home/.config/Mirvel/Mirvel.ini" ] || fail "no options in the user's folder"
+
+apt-get remove -y -q mirvel > /dev/null
+for f in /usr/bin/mirvel /usr/libexec/mirvel /usr/share/applications/mirvel.desktop \
+    /usr/share/icons/hicolor/scalable/apps/mirvel.svg /usr/share/metainfo/example.kelmsoft.mirvel.metainfo.xml; do
+    [ ! -e "$f" ] || fail "$f is left after removal"
+done
+rm -rf "$home"
+echo "package-test: $(basename "$deb") installs, starts from /usr/bin/mirvel, writes only to the user's folders, and removes cleanly"
