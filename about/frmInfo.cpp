@@ -83,6 +83,7 @@ frmInfo::frmInfo(QWidget* parent) : QDialog(parent) {
         imgLang[i] = makePicture(this, QStringLiteral("imgLang(%1)").arg(i), QLatin1String(flags[i]),
                                  QRect(296, 224 + 24 * i, 32, 20));
         imgLang[i]->setToolTip(QLatin1String(names[i]));
+        imgLang[i]->setAccessibleName(QLatin1String(names[i]));
         imgLang[i]->setCursor(Qt::PointingHandCursor);
         imgLang[i]->installEventFilter(this);
         imgLang[i]->hide();

@@ -36,8 +36,8 @@ void frmMirvel::Sprache() {
         [&] { mnuSpiel->setTitle(text(113)); },
         [&] { mnuSprache->setTitle(text(138)); },
         [&] { mnuUeber->setText(text(123)); },
-        [&] { PicBut(0)->setToolTip(text(110)); },
-        [&] { PicBut(1)->setToolTip(text(111)); },
+        [&] { PicBut(0)->setToolTip(text(110)), PicBut(0)->setAccessibleName(text(110)); },
+        [&] { PicBut(1)->setToolTip(text(111)), PicBut(1)->setAccessibleName(text(111)); },
         [&] { setHelpLanguage(LangOffset); }, // the help window follows
     });
     // clang-format on

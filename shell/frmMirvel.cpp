@@ -4,6 +4,7 @@
 #include "errors/RuntimeError.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
+#include "shell/Accessibility.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,6 +64,7 @@ frmMirvel::~frmMirvel() {
 
 frmMirvel::frmMirvel() {
     g_instance = this;
+    installTileAccessibility();
     setObjectName(QStringLiteral("frmMirvel"));
     setWindowTitle(QStringLiteral("Mirvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/mirvel.png")));
@@ -177,6 +179,7 @@ void frmMirvel::createControls() {
         PicBut[i]->setIconSize(QSize(32, 32));
         PicBut[i]->setFixedSize(37, 37);
         PicBut[i]->setToolTip(QLatin1String(tips[i]));
+        PicBut[i]->setAccessibleName(QLatin1String(tips[i])); // a picture only: say what it does
         // The arrow keys belong to the board, not to a focused button.
         PicBut[i]->setFocusPolicy(Qt::NoFocus);
     }

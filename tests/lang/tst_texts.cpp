@@ -12,6 +12,7 @@
 #include "support/TestMain.h"
 #include "support/Window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -77,6 +78,10 @@ const char* const HelpWords[][4] = {
     {"Vorwärts", "Forward", "Framåt", "Avanti"},
     {"Inhalt", "Contents", "Innehåll", "Sommario"},
 };
+
+// What a screen reader is told of a tile and of the gap, by language.
+const char* const TileNames[][2] = {
+    {"Teil %1", "Leeres Feld"}, {"Tile %1", "Empty cell"}, {"Bricka %1", "Tom ruta"}, {"Tessera %1", "Casella vuota"}};
 
 // The error dialog's captions, by control.
 const char* const ErrorDialog[][2] = {
@@ -155,6 +160,14 @@ private slots:
             expected.append(QString::fromUtf8(Table[i].text[lang]));
         QCOMPARE(windowTexts(*w.form), expected);
         QCOMPARE(w.form->mnuHomepage->text(), u"&Kelmsoft's Homepage..."_s); // in every language
+        for (int b : {0, 1}) // the picture buttons are named by their tips
+            QCOMPARE(QAccessible::queryAccessibleInterface(w.form->PicBut[b])->text(QAccessible::Name),
+                     expected[17 + b]);
+        play(*w.form, u"p23"_s);
+        const QString names = u"name0=%1;name23=%2"_s.arg(QString::fromUtf8(TileNames[lang][0]).arg(1),
+                                                          QString::fromUtf8(TileNames[lang][1]));
+        QCOMPARE(observe(*w.form, names), names);
+        play(*w.form, u"p24"_s);
         const QString state = u"lang=%1;offset=%2"_s.arg(lang).arg(lang * 1000);
         QCOMPARE(observe(*w.form, state), state);
         QVERIFY(w.ini().contains("Sprache=" + rt::Str(lang * 1000).toLatin1() + '\n'));

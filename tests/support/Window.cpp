@@ -4,6 +4,7 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
 
+#include <QAccessible>
 #include <QSettings>
 #include <QtTest>
 #include <map>
@@ -60,9 +61,17 @@ std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty) {
     return walk;
 }
 
-void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk) {
-    for (auto it = walk.rbegin() + 1; it != walk.rend(); ++it)
-        f.imgPuzz_MouseDown(*it, Qt::LeftButton, Qt::NoModifier, 1, 1);
+void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk, bool keys) {
+    for (auto it = walk.rbegin() + 1; it != walk.rend(); ++it) {
+        const int step = *it - *(it - 1); // where the blank goes
+        if (keys)
+            QTest::keyClick(&f, step == 1    ? Qt::Key_Right
+                                : step == -1 ? Qt::Key_Left
+                                : step > 0   ? Qt::Key_Down
+                                             : Qt::Key_Up);
+        else
+            f.imgPuzz_MouseDown(*it, Qt::LeftButton, Qt::NoModifier, 1, 1);
+    }
 }
 
 namespace {
@@ -76,6 +85,12 @@ void beforeStart(frmMirvel& f) {
         g_walk = replayShuffleWalk(g_seed, f.GridSize, f.EmptyCell);
         Randomize(g_seed);
     }
+}
+
+// A closed menu leaves the offscreen platform without an active window; a desktop gives the
+// activation back to the main window, and its shortcuts need it.
+void activate(frmMirvel& f) {
+    QApplication::setActiveWindow(&f);
 }
 
 QString num(long long n) {
@@ -121,8 +136,9 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"min"_s, [](frmMirvel& f, int) { f.showMinimized(), QTest::qWait(10); }},
     {u"restore"_s, [](frmMirvel& f, int) { f.showNormal(), QTest::qWait(10); }},
     {u"resize"_s, [](frmMirvel& f, int) { f.Form_Resize(); }},
-    {u"seed"_s, [](frmMirvel&, int s) { g_seed = s; }},
+    {u"seed"_s, [](frmMirvel& f, int s) { g_seed = s, beforeStart(f); }}, // for a start by the keys too
     {u"solve"_s, [](frmMirvel& f, int) { pressWalkBackwards(f, g_walk); }},
+    {u"keysolve"_s, [](frmMirvel& f, int) { activate(f), pressWalkBackwards(f, g_walk, true); }},
 };
 const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"N"_s, [](const Arg& a) { return num(a.f.GridSize); }},
@@ -147,6 +163,8 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"shown"_s, [](const Arg& a) {
          return num(std::count_if(a.f.imgPuzz.begin(), a.f.imgPuzz.end(), [](auto* t) { return t && t->isVisible(); }));
      }},
+    {u"name"_s, [](const Arg& a) {
+         return QAccessible::queryAccessibleInterface(a.f.imgPuzz[a.k])->text(QAccessible::Name); }},
     {u"tags"_s, [](const Arg& a) {
          return cells(a.f, [&](int i) { return std::optional(a.f.imgPuzz[i]->Tag()); }); }},
     {u"blank"_s, [](const Arg& a) {
@@ -183,11 +201,13 @@ void play(frmMirvel& f, const QString& script) {
         } else if (buttons.contains(verb)) {
             QTest::mousePress(f.imgPuzz[n], buttons[verb], {}, {5, 5});
         } else {
-            // "kLeft": the key Left, pressed on the active window.
-            const int key = QKeySequence::fromString(verb.mid(1))[0].key();
-            QVERIFY2(verb.startsWith(u'k') && key != Qt::Key_unknown, qPrintable(word));
-            f.activateWindow();
-            QTest::keyClick(&f, Qt::Key(key));
+            // "kLeft", "kAlt+S": the key, pressed on the open menu or else on the window.
+            const QKeyCombination key = QKeySequence::fromString(verb.mid(1))[0];
+            QVERIFY2(verb.startsWith(u'k') && key.key() != Qt::Key_unknown, qPrintable(word));
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup)
+                activate(f);
+            QTest::keyClick(popup ? popup : &f, key.key(), key.keyboardModifiers());
         }
     }
 }

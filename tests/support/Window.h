@@ -38,7 +38,7 @@ struct LoadedWindow {
 // Plays words on the window: pK, rK, mK press cell K with the left, right or middle button;
 // kLeft, kEscape, ... press a key; start (Game > Start), go (start button), tickK (K clock
 // ticks), new (NewGame), sizeI, picI, langI (menu entries), min, restore, resize; seedS seeds
-// the next shuffle, and solve presses that shuffle's walk backwards. "?clock=on;go=off" checks
+// the next shuffle, and solve presses that shuffle's walk backwards (keysolve: by the arrows). "?clock=on;go=off" checks
 // what observe() sees on the way.
 void play(frmMirvel& f, const QString& script);
 
@@ -47,12 +47,14 @@ void play(frmMirvel& f, const QString& script);
 // Game > Start, Game > Champions); tags (of all cells), blank (cells showing the empty
 // picture), last (yes: the last cell shows the last piece), shown (visible tiles); size, pic,
 // lang, music (checked entries), sound, offset, ini (lines ended by "|"), bestN (champion of
-// N x N, "time/name"), atK (tile K's rectangle), imgK=P@x,y,w,h (shows that part of picture P).
+// N x N, "time/name"), atK (tile K's rectangle), imgK=P@x,y,w,h (shows that part of picture P),
+// nameK (what a screen reader is told of tile K).
 QString observe(frmMirvel& f, const QString& expected);
 
 // The cells the empty cell visits when a board of size n, empty at `empty`, is shuffled with
 // the generator seeded by `seed`: an independent replay of the rule (a draw that points off
 // the board is drawn again), n⁴ counted moves.
 std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty);
-// Presses the cells of a walk backwards, which undoes the shuffle tile by tile.
-void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk);
+// Presses the cells of a walk backwards, which undoes the shuffle tile by tile; with `keys`, by
+// the arrow keys.
+void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk, bool keys = false);
