@@ -6,6 +6,7 @@
 #include "lang/StringTable.h"
 #include "links/Addresses.h"
 #include "links/ShellOpen.h"
+#include "render/Pictures.h"
 #include "shell/Allgemein.h"
 #include "shell/Globals.h"
 #include "shell/ProgramInfo.h"
@@ -42,7 +43,7 @@ QLabel* makePicture(QWidget* parent, const QString& name, const QString& resourc
     auto* image = new QLabel(parent);
     image->setObjectName(name);
     image->setGeometry(geometry);
-    image->setPixmap(QPixmap(resource));
+    image->setPixmap(loadPicture(resource));
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
 }

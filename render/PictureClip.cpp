@@ -25,5 +25,11 @@ QPixmap PictureClip::GraphicCell(int index) const {
         raiseError(ErrNo::InvalidCall, QStringLiteral("No picture"));
     if (index < 0 || index >= m_rows * m_cols)
         raiseError(ErrNo::SubscriptOutOfRange);
-    return m_picture.copy(clipCellRect(m_picture.size(), m_rows, m_cols, index));
+    // Cells are cut in the picture's own size on screen; a HiDPI drawing gives each cell its
+    // pixels at full resolution.
+    const qreal ratio = m_picture.devicePixelRatio();
+    const QRect cell = clipCellRect((m_picture.deviceIndependentSize()).toSize(), m_rows, m_cols, index);
+    QPixmap piece = m_picture.copy(QRectF(QPointF(cell.topLeft()) * ratio, QSizeF(cell.size()) * ratio).toRect());
+    piece.setDevicePixelRatio(ratio);
+    return piece;
 }

@@ -4,6 +4,7 @@
 #include "errors/RuntimeError.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
+#include "render/Pictures.h"
 #include "shell/Accessibility.h"
 
 #include <QAction>
@@ -42,7 +43,7 @@ void addSeparator(QMenu* menu, const char* name) {
 } // namespace
 
 QPixmap LoadResPicture(int id) {
-    QPixmap picture(QStringLiteral(":/bitmap/%1").arg(id));
+    QPixmap picture = loadPicture(QStringLiteral(":/bitmap/%1").arg(id));
     if (picture.isNull())
         raiseError(ErrNo::ResourceNotFound);
     return picture;
@@ -144,12 +145,12 @@ void frmMirvel::createControls() {
 
     imgLeer = new ImageControl(client);
     imgLeer->setObjectName(QStringLiteral("imgLeer"));
-    imgLeer->setPicture(QPixmap(QStringLiteral(":/bitmap/empty")));
+    imgLeer->setPicture(loadPicture(QStringLiteral(":/bitmap/empty")));
     imgLeer->hide();
 
     imgHinterg = new ImageControl(client);
     imgHinterg->setObjectName(QStringLiteral("imgHinterg"));
-    imgHinterg->setPicture(QPixmap(QStringLiteral(":/decoration/fabric.png")));
+    imgHinterg->setPicture(loadPicture(QStringLiteral(":/decoration/fabric.png")));
     imgHinterg->hide();
 
     // Element 0 is the designed tile; Form_Load creates the other 63 as copies of it.
@@ -164,7 +165,7 @@ void frmMirvel::createControls() {
         imgLaden[i]->setObjectName(QStringLiteral("imgLaden(%1)").arg(i));
         imgLaden[i]->hide();
     }
-    imgLaden[0]->setPicture(QPixmap(QStringLiteral(":/decoration/shutter.png")));
+    imgLaden[0]->setPicture(loadPicture(QStringLiteral(":/decoration/shutter.png")));
 
     linBank = new LineControl(QColor(64, 0, 0), 10, client);
     linBank->setObjectName(QStringLiteral("linBank"));

@@ -28,19 +28,25 @@ done
 # -strip and no date chunks keep re-runs byte-identical.
 PNG_OPTS=(-strip -define png:exclude-chunks=date,time)
 
-# svg <svg> <png> <width> <height>
+# svg <svg> <png> <width> <height> [2x]
+# With "2x", also <name>@2x.png at twice the size, which HiDPI screens show.
 svg() {
     "$RSVG" --width="$3" --height="$4" "$1" \
         | "$CONVERT" png:- "${PNG_OPTS[@]}" "PNG32:$2"
     echo "  $2"
+    if [[ ${5:-} == 2x ]]; then svg "$1" "${2%.png}@2x.png" $(($3 * 2)) $(($4 * 2)); fi
 }
 
 # photo <source> <crop geometry> <size> <png>
 # The crops keep detail in every part of the picture: a tile of plain sky
 # cannot be placed by the player.
+# Each photo is made at twice the size too (<name>@2x.png), for HiDPI screens.
 photo() {
     "$CONVERT" "$1" -crop "$2" +repage -resize "$3!" "${PNG_OPTS[@]}" "PNG24:$4"
     echo "  $4"
+    local w=${3%x*} h=${3#*x}
+    "$CONVERT" "$1" -crop "$2" +repage -resize "$((w * 2))x$((h * 2))!" "${PNG_OPTS[@]}" "PNG24:${4%.png}@2x.png"
+    echo "  ${4%.png}@2x.png"
 }
 
 echo "puzzle pictures"
@@ -56,12 +62,12 @@ echo "empty cell"
 echo "  $RES/bitmaps/empty.png"
 
 echo "decoration"
-svg "$RES/decoration/fabric.svg"  "$RES/decoration/fabric.png"  50 204
-svg "$RES/decoration/shutter.svg" "$RES/decoration/shutter.png" 98 172
+svg "$RES/decoration/fabric.svg"  "$RES/decoration/fabric.png"  50 204 2x
+svg "$RES/decoration/shutter.svg" "$RES/decoration/shutter.png" 98 172 2x
 
 echo "icons"
-svg "$RES/icons/start.svg"  "$RES/icons/start.png"     32  32
-svg "$RES/icons/stop.svg"   "$RES/icons/stop.png"      32  32
+svg "$RES/icons/start.svg"  "$RES/icons/start.png"     32  32 2x
+svg "$RES/icons/stop.svg"   "$RES/icons/stop.png"      32  32 2x
 svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-256.png" 256 256
 svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-128.png" 128 128
 svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-64.png"  64  64
@@ -69,9 +75,9 @@ svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-32.png"  32  32
 
 echo "flags"
 for flag in de gb se it; do
-    svg "$RES/flags/$flag.svg" "$RES/flags/$flag.png" 32 20
+    svg "$RES/flags/$flag.svg" "$RES/flags/$flag.png" 32 20 2x
 done
 
 echo "about box"
-svg "$RES/about/diskette.svg"  "$RES/about/diskette.png"  356 330
-svg "$RES/about/catalogue.svg" "$RES/about/catalogue.png" 32  32
+svg "$RES/about/diskette.svg"  "$RES/about/diskette.png"  356 330 2x
+svg "$RES/about/catalogue.svg" "$RES/about/catalogue.png" 32  32 2x

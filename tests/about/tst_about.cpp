@@ -4,6 +4,7 @@
 #include "about/frmInfo.h"
 #include "lang/Language.h"
 #include "support/Probe.h"
+#include "support/ProgramTexts.h"
 #include "support/TestMain.h"
 #include "support/UrlCatcher.h"
 #include "support/Window.h"
@@ -37,7 +38,8 @@ private slots:
         env.insert(u"XDG_CONFIG_HOME"_s, home.path());
         env.insert(u"LANG"_s, lang);
         env.remove(u"LC_MESSAGES"_s);
-        const QStringList seen = {u"about"_s, german ? u"offset 0 menu &Spiel"_s : u"offset 1000 menu &Game"_s};
+        const QStringList seen = {u"about"_s, german ? u"offset 0 menu "_s + texts::tableText(113, 0)
+                                                     : u"offset 1000 menu "_s + texts::tableText(113, 1)};
         QCOMPARE(runProbe({u"locale"_s, folder.path()}, env).lines, seen);
         // The next start takes the saved language, whatever the locale says.
         env.insert(u"LANG"_s, german ? u"en_US.UTF-8"_s : u"de_DE.UTF-8"_s);
@@ -95,9 +97,9 @@ private slots:
         });
         f.mnuUeber->trigger();
         QVERIFY(!savedForTheCurrentFlag);
-        QCOMPARE(boxLine, u"För ytterligare information läs readme.txt!"_s);
-        QCOMPARE(menuWhileOpen, u"&Spiel"_s);
-        QTRY_COMPARE(f.mnuSpiel->title(), u"&Spel"_s); // when the main window is active again
+        QCOMPARE(boxLine, texts::tableText(102, 2));
+        QCOMPARE(menuWhileOpen, texts::tableText(113, 0));
+        QTRY_COMPARE(f.mnuSpiel->title(), texts::tableText(113, 2)); // when the main window is active again
         QCOMPARE(observe(f, u"lang;ini"_s), u"lang=2;ini=[Optionen]|Sprache= 2000|"_s);
     }
 };

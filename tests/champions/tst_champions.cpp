@@ -1,6 +1,7 @@
 // Guards the champions list: which wins are records, what is kept of the name, the list as shown
 // in each language, and two programs recording at the same moment.
 
+#include "support/ProgramTexts.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 
@@ -60,7 +61,7 @@ private slots:
         ModalDriver driver(answer::all(2, &seen, QString::fromUtf16(row.typed)));
         w.form->GameSeconds = row.seconds;
         w.form->WriteHighScore();
-        const QString prompt = u"prompt:Glückwunsch!|Bitte gib deinen Namen ein!"_s;
+        const QString prompt = u"prompt:"_s + texts::tableText(128) + u'|' + texts::tableText(126);
         QCOMPARE(seen.join(u';'), row.seen == u"p"_s ? prompt : QString::fromUtf16(row.seen));
         const QString kept = u"best5="_s + QString::fromUtf16(row.kept);
         QCOMPARE(observe(*w.form, kept), kept);
@@ -82,8 +83,12 @@ private slots:
         const QString rule = u"\r\n"_s + QString(30, u'=') + u"\r\n"_s;
         const QString sizes = u"3 x 3\t-\t-\r\n4 x 4\t57\tAnna\r\n5 x 5\t-\t-\r\n6 x 6\t99\tTab\there\r\n"
                               "and a line\r\n7 x 7\t-\t-\r\n8 x 8\t-\t-\r\n"_s;
-        QCOMPARE(seen, (QStringList{u"box:Mirvel Champions|Teile\tZeit (s)\tName"_s + rule + sizes,
-                                    u"box:Campioni di Mirvel|Parti\tSecondi\tNome"_s + rule + sizes}));
+        const auto heading = [](int lang) {
+            using texts::tableText;
+            return u"box:%1|%2\t%3\t%4"_s.arg(tableText(127, lang), tableText(147, lang), tableText(145, lang),
+                                              tableText(144, lang));
+        };
+        QCOMPARE(seen, (QStringList{heading(0) + rule + sizes, heading(3) + rule + sizes}));
         bool looked = false;
         ModalDriver look([&](QWidget* m) {
             auto* box = qobject_cast<QMessageBox*>(m);

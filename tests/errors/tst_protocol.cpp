@@ -8,6 +8,7 @@
 #include "errors/ProtocolFiles.h"
 #include "shell/ProgramInfo.h"
 #include "support/ModalDriver.h"
+#include "support/ProgramTexts.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 #include "support/UrlCatcher.h"
@@ -17,24 +18,9 @@
 #include <QMessageBox>
 #include <QProcess>
 
-namespace {
+using namespace texts;
 
-// The program's own messages of the protocol buttons; %1 is the file's path.
-const QString NoPrinter = u"Es ist kein Drucker verfügbar.\r\nNo printer is available."_s;
-const QString Overwrite = u"Vorhandene Datei '%1' überschreiben?\r\nOverwrite file '%1' ?"_s;
-const QString Written = u"Das Fehlerprotokoll wurde in die Datei '%1' geschrieben!\r\n"
-                        "Error protocoll was written to file '%1'!"_s;
-const QString NotWritten = u"Das Fehlerprotokoll konnte nicht in die Datei '%1' geschrieben werden!\r\n"
-                           "Error protocoll could not be written to file '%1'!"_s;
-const QString EMailNotice =
-    u"Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das Fehlerprotokoll\r\n"
-    "wurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert.\r\n\r\n"
-    "Bitte fügen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem Email-Programm\r\n"
-    "die Tasten [Strg] und [Einfg] gleichzeitig betätigen. Alternativ können Sie den Inhalt in die EMail\r\n"
-    "einfügen, indem Sie den Befehl 'Einfügen' aus dem Menü 'Bearbeiten' ausführen.\r\n\r\n\r\n"
-    "Your email application will be started. The error description will be copied to the clipboard.\r\n\r\n"
-    "Please insert the contents of the clipboard into the message body by using Ctrl + V or \r\n"
-    "use the menu or toolbar command of your email program. "_s;
+namespace {
 
 const QString Separator = QString(70, u'-') + u"\r\n"_s;
 

@@ -151,6 +151,13 @@ private slots:
         for (int i : {0, 7, 35})
             QCOMPARE(clip.GraphicCell(i).toImage(), image.copy(clipCellRect(image.size(), 6, 6, i)));
         QCOMPARE(errorOf([&] { clip.GraphicCell(36); }), 9);
+        // A HiDPI drawing: the same cells on screen, each with all of its own pixels.
+        QPixmap sharp = QPixmap::fromImage(image.scaled(800, 802));
+        sharp.setDevicePixelRatio(2);
+        clip.setPicture(sharp);
+        const QRect cell = clipCellRect(image.size(), 6, 6, 7);
+        QCOMPARE(clip.GraphicCell(7).devicePixelRatio(), 2.0);
+        QCOMPARE(clip.GraphicCell(7).toImage(), sharp.toImage().copy(QRect(cell.topLeft() * 2, cell.size() * 2)));
         QCOMPARE(errorOf([] { PictureClip().GraphicCell(0); }), 5);
     }
 };
