@@ -3,6 +3,7 @@
 
 #include "sound/MidiDevice.h"
 #include "sound/WaveOut.h"
+#include "support/ProgramTexts.h"
 #include "support/SoundServer.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
@@ -50,14 +51,16 @@ private slots:
             play(f, u"solve ?solved=-1;clock=off"_s);
             if (!best.count(n) || seconds < best[n].section(u'/', 0, 0).toInt())
                 best[n] = u"%1/%2"_s.arg(seconds).arg(name),
-                prompts << u"prompt:Glückwunsch!|Bitte gib deinen Namen ein!"_s;
+                prompts << u"prompt:"_s + texts::tableText(128) + u'|' + texts::tableText(126);
             QTest::qWait(100); // the effects' streams are released from the event loop
             if (game == 0)
                 firstKb = residentKb();
         }
         const long lastKb = residentKb();
         qInfo("resident after the first game %ld kB, after the last %ld kB", firstKb, lastKb);
+#ifndef __SANITIZE_ADDRESS__ // AddressSanitizer keeps freed memory in quarantine on purpose
         QVERIFY2(lastKb * 10 <= firstKb * 11, "memory grew by more than 10 %");
+#endif
         QCOMPARE(seen, prompts);
 
         QString champions, expected;
