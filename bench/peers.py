@@ -208,8 +208,13 @@ class Run:
         self.tmp, cmd, env, self.log = prog.start(base_env, music, pulse)
         scr.drain()
         t0 = now()
-        self.p = subprocess.Popen(cmd, env=env, cwd=self.tmp, stdout=self.log, stderr=subprocess.STDOUT,
-                                  start_new_session=True)
+        try:
+            self.p = subprocess.Popen(cmd, env=env, cwd=self.tmp, stdout=self.log, stderr=subprocess.STDOUT,
+                                      start_new_session=True)
+        except OSError:
+            self.log.close()
+            shutil.rmtree(self.tmp, ignore_errors=True)
+            raise
         try:
             self.watch(t0)
         except BaseException:
