@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QStringDecoder>
 #include <QtEndian>
+#include <bit>
 #include <cstring>
 
 #include <chm_lib.h>
@@ -23,7 +24,7 @@ constexpr int MaxDepth = 32;
 // a compressed object. It also takes any space but 0 for the compressed one, and reads these two
 // from it before it has set decompression up. So every entry of either name in a directory page
 // chmlib could fetch (a "PMGL" block a whole number of blocks from the directory) must be in the
-// compressed space 1, which chmlib then leaves alone, or be in space 0 with numbers that divide.
+// compressed space 1, which chmlib then leaves alone, or be in space 0 with numbers it can use.
 // Entries are read as chmlib does: encoded integers, a name compared up to a NUL.
 bool usableLzxObjects(const uchar* file, quint64 size, quint64 pages, quint64 blockLength, quint64 dataOffset) {
     const auto u32 = [file](quint64 at) { return qFromLittleEndian<quint32>(file + at); };
@@ -68,10 +69,12 @@ bool usableLzxObjects(const uchar* file, quint64 size, quint64 pages, quint64 bl
                 continue;
             }
             // Size, "LZXC", version, reset interval, window size, windows per reset; version 2
-            // counts in 32 KiB.
+            // counts in 32 KiB. LZX windows are 2^15 to 2^21 bytes: chmlib takes the lowest bit
+            // set for the window, and with another it reads through a null decoder.
             const quint32 unit = u32(offset + 8) == 2 ? 0x8000 : 1;
             const quint32 interval = u32(offset + 12) * unit, window = u32(offset + 16) * unit;
-            if (window < 2 || quint32(interval / (window / 2) * u32(offset + 20)) == 0)
+            const int windowBits = std::countr_zero(window);
+            if (windowBits < 15 || windowBits > 21 || quint32(interval / (window / 2) * u32(offset + 20)) == 0)
                 return false;
         }
     }
