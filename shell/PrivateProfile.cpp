@@ -11,7 +11,7 @@ namespace PrivateProfile {
 
 namespace {
 
-QByteArray trimmedBlanks(QByteArray text) {
+QByteArray trimmedBlanks(const QByteArray& text) {
     return text.trimmed();
 }
 
