@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 // No help object comes near this; a damaged directory may claim far more.
-constexpr qint64 MaxObject = 32 * 1024 * 1024;
+constexpr qint64 MaxObject = qint64(32) * 1024 * 1024;
 constexpr int MaxEntries = 20000;
 constexpr int MaxDepth = 32;
 
