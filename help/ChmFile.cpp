@@ -21,11 +21,12 @@ constexpr int MaxDepth = 32;
 // chmlib (0.40) divides by numbers of two LZX objects and dies of a zero there (SIGFPE): by half
 // the window size of "ControlData" in chm_open, even after it refused that object; by the block
 // length of "ResetTable" and by the blocks per reset derived from the control data when it reads
-// a compressed object. It also takes any space but 0 for the compressed one, and reads these two
-// from it before it has set decompression up. So every entry of either name in a directory page
-// chmlib could fetch (a "PMGL" block a whole number of blocks from the directory) must be in the
-// compressed space 1, which chmlib then leaves alone, or be in space 0 with numbers it can use.
-// Entries are read as chmlib does: encoded integers, a name compared up to a NUL.
+// a compressed object (a block length of gigabytes takes that much memory and seconds a read).
+// It also takes any space but 0 for the compressed one, and reads these two from it before it
+// has set decompression up. So every entry of either name in a directory page chmlib could fetch
+// (a "PMGL" block a whole number of blocks from the directory) must be in the compressed space 1,
+// which chmlib then leaves alone, or be in space 0 with numbers it can use. Entries are read as
+// chmlib does: encoded integers, a name compared up to a NUL.
 bool usableLzxObjects(const uchar* file, quint64 size, quint64 pages, quint64 blockLength, quint64 dataOffset) {
     const auto u32 = [file](quint64 at) { return qFromLittleEndian<quint32>(file + at); };
     for (quint64 page = pages % blockLength; page + blockLength <= size; page += blockLength) {
@@ -63,8 +64,10 @@ bool usableLzxObjects(const uchar* file, quint64 size, quint64 pages, quint64 bl
             const quint64 offset = dataOffset + start, need = control ? length : 0x28;
             if (space != 0 || need < 0x18 || offset > size || need > size - offset)
                 return false;
-            if (resetTable) { // version, ..., block length at 0x20
-                if (u32(offset) == 2 && qFromLittleEndian<quint64>(file + offset + 0x20) == 0)
+            // Version, ..., block length at 0x20: the LZX frame of 32 KiB in every help file.
+            // chmlib allocates and decodes blocks of that length, and divides by it.
+            if (resetTable) {
+                if (u32(offset) == 2 && qFromLittleEndian<quint64>(file + offset + 0x20) != 0x8000)
                     return false;
                 continue;
             }

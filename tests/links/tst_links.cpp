@@ -164,7 +164,8 @@ private slots:
         QTest::newRow("LZX window past 32 bits") << -1 << -8 << true;
         QTest::newRow("no LZX windows per reset") << -1 << -9 << true;
         QTest::newRow("no LZX block length") << -1 << -10 << true;
-        QTest::newRow("LZX window of 2 bytes") << -1 << -11 << true; // chmlib: a null decoder
+        QTest::newRow("LZX window of 2 bytes") << -1 << -11 << true;     // chmlib: a null decoder
+        QTest::newRow("LZX block length of 1 GiB") << -1 << -12 << true; // chmlib: seconds and gigabytes a read
     }
     void damagedFilesEndInAMessage() {
         QFETCH(int, cut);
@@ -184,20 +185,21 @@ private slots:
         else if (cut >= 0)
             data.truncate(cut);
         if (flipAt <= -7) {
-            // Numbers chmlib divides by or sizes its decoder with. The LZX control data ("LZXC", version, reset
-            // interval, window size, windows per reset): the window 0, or 2^17 (in 32 KiB units: 0 in 32 bits), or no
-            // windows per reset, or version 1 (the window then counts in bytes: 2). The reset table (version 2, blocks,
-            // 8, 0x28, two lengths, block length): the block length 0.
+            // Numbers chmlib divides by or sizes its decoder with. The LZX control data ("LZXC",
+            // version, reset interval, window size, windows per reset): the window 0, or 2^17 (in
+            // 32 KiB units: 0 in 32 bits), or no windows per reset, or version 1 (the window then
+            // counts in bytes: 2). The reset table (version 2, blocks, 8, 0x28, two lengths, block
+            // length): the block length 0, or 1 GiB.
             const QByteArray lzxc("LZXC"), resetTable("\x08\0\0\0\x28\0\0\0", 8);
             const struct {
                 QByteArray after;
                 int at;
                 QByteArray value;
-            } patches[] = {{lzxc, 12, QByteArray(4, 0)},
-                           {lzxc, 12, QByteArray("\0\0\x02\0", 4)},
-                           {lzxc, 16, QByteArray(4, 0)},
-                           {resetTable, 24, QByteArray(8, 0)},
-                           {lzxc, 4, QByteArray("\x01\0\0\0", 4)}};
+            } patches[] = {
+                {lzxc, 12, QByteArray(4, 0)},           {lzxc, 12, QByteArray("\0\0\x02\0", 4)},
+                {lzxc, 16, QByteArray(4, 0)},           {resetTable, 24, QByteArray(8, 0)},
+                {lzxc, 4, QByteArray("\x01\0\0\0", 4)}, {resetTable, 24, QByteArray("\0\0\0\x40\0\0\0\0", 8)},
+            };
             const auto& patch = patches[-7 - flipAt];
             const qsizetype anchor = data.indexOf(patch.after);
             QVERIFY(anchor > 0);
