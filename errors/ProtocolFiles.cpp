@@ -19,7 +19,7 @@ namespace protocolFiles {
 
 QString path(const QString& extension) {
     const QString name = ProgramInfo::exeName() + u'.' + extension;
-    const QString beside = QDir(ProgramInfo::folder()).filePath(name);
+    QString beside = QDir(ProgramInfo::folder()).filePath(name);
     // Asked of the kernel for the effective user, as a read-only file system says "no" to root.
     const auto writable = [](const QString& path) {
         return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QStringDecoder>
 #include <QtEndian>
+#include <bit>
+#include <cstring>
 
 #include <chm_lib.h>
 
@@ -12,18 +14,85 @@ using namespace Qt::StringLiterals;
 
 namespace {
 // No help object comes near this; a damaged directory may claim far more.
-constexpr qint64 MaxObject = 32 * 1024 * 1024;
+constexpr qint64 MaxObject = qint64(32) * 1024 * 1024;
 constexpr int MaxEntries = 20000;
 constexpr int MaxDepth = 32;
+
+// chmlib (0.40) divides by numbers of two LZX objects and dies of a zero there (SIGFPE): by half
+// the window size of "ControlData" in chm_open, even after it refused that object; by the block
+// length of "ResetTable" and by the blocks per reset derived from the control data when it reads
+// a compressed object (a block length of gigabytes takes that much memory and seconds a read).
+// It also takes any space but 0 for the compressed one, and reads these two from it before it
+// has set decompression up. So every entry of either name in a directory page chmlib could fetch
+// (a "PMGL" block a whole number of blocks from the directory) must be in the compressed space 1,
+// which chmlib then leaves alone, or be in space 0 with numbers it can use. Entries are read as
+// chmlib does: encoded integers, a name compared up to a NUL.
+bool usableLzxObjects(const uchar* file, quint64 size, quint64 pages, quint64 blockLength, quint64 dataOffset) {
+    const auto u32 = [file](quint64 at) { return qFromLittleEndian<quint32>(file + at); };
+    for (quint64 page = pages % blockLength; page + blockLength <= size; page += blockLength) {
+        if (std::memcmp(file + page, "PMGL", 4) != 0 || u32(page + 4) > blockLength - 0x14)
+            continue;
+        const uchar *at = file + page + 0x14, *const end = file + page + blockLength, *const last = end - u32(page + 4);
+        bool ok = true;
+        const auto number = [&] { // 7 bits a byte, high bit set on all but the last
+            for (quint64 n = 0; at < end;) {
+                const uchar b = *at++;
+                n = n << 7 | (b & 0x7F);
+                if (b < 0x80)
+                    return n;
+            }
+            ok = false;
+            return quint64(0);
+        };
+        while (at < last) {
+            const quint64 nameLength = number();
+            if (!ok || nameLength > 512 || nameLength > quint64(end - at))
+                break;
+            const QByteArray name(reinterpret_cast<const char*>(at), qsizetype(nameLength));
+            at += nameLength;
+            const int space = int(number());
+            const quint64 start = number(), length = number();
+            if (!ok)
+                break;
+            const bool control = qstricmp(name.constData(), "::DataSpace/Storage/MSCompressed/ControlData") == 0;
+            const bool resetTable = qstricmp(name.constData(), "::DataSpace/Storage/MSCompressed/Transform/"
+                                                               "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+                                                               "InstanceData/ResetTable") == 0;
+            // chmlib gives up on control data over 0x100 bytes, and on a reset table under 0x28.
+            if ((!control && !resetTable) || space == 1 || (control ? length > 0x100 : length < 0x28))
+                continue;
+            const quint64 offset = dataOffset + start, need = control ? length : 0x28;
+            if (space != 0 || need < 0x18 || offset > size || need > size - offset)
+                return false;
+            // Version, ..., block length at 0x20: the LZX frame of 32 KiB in every help file.
+            // chmlib allocates and decodes blocks of that length, and divides by it.
+            if (resetTable) {
+                if (u32(offset) == 2 && qFromLittleEndian<quint64>(file + offset + 0x20) != 0x8000)
+                    return false;
+                continue;
+            }
+            // Size, "LZXC", version, reset interval, window size, windows per reset; version 2
+            // counts in 32 KiB. LZX windows are 2^15 to 2^21 bytes: chmlib takes the lowest bit
+            // set for the window, and with another it reads through a null decoder.
+            const quint32 unit = u32(offset + 8) == 2 ? 0x8000 : 1;
+            const quint32 interval = u32(offset + 12) * unit, window = u32(offset + 16) * unit;
+            const int windowBits = std::countr_zero(window);
+            if (windowBits < 15 || windowBits > 21 || quint32(interval / (window / 2) * u32(offset + 20)) == 0)
+                return false;
+        }
+    }
+    return true;
+}
 
 // The outer headers, checked before chmlib sees the file: a damaged block length there makes
 // it allocate gigabytes for a single directory page.
 bool plausibleHeaders(QFile& file) {
-    const QByteArray itsf = file.read(0x58);
-    if (itsf.size() < 0x58 || !itsf.startsWith("ITSF"))
-        return false;
+    const QByteArray itsf = file.read(0x60);
     const auto u32 = [](const QByteArray& b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
     const auto u64 = [](const QByteArray& b, int at) { return qFromLittleEndian<quint64>(b.constData() + at); };
+    const bool v3 = itsf.size() >= 0x0C && u32(itsf, 0x04) == 3;
+    if (itsf.size() < (v3 ? 0x60 : 0x58) || !itsf.startsWith("ITSF"))
+        return false;
     const quint64 size = quint64(file.size()), dirOffset = u64(itsf, 0x48), dirLength = u64(itsf, 0x50);
     if (dirOffset > size || dirLength > size - dirOffset || dirLength < 0x54 || !file.seek(qint64(dirOffset)))
         return false;
@@ -31,8 +100,12 @@ bool plausibleHeaders(QFile& file) {
     if (itsp.size() < 0x54 || !itsp.startsWith("ITSP"))
         return false;
     const quint64 headerLength = u32(itsp, 0x08), blockLength = u32(itsp, 0x10), blocks = u32(itsp, 0x2C);
-    return blockLength >= 0x100 && blockLength <= 0x10000 && headerLength <= dirLength &&
-           blocks <= (dirLength - headerLength) / blockLength;
+    if (blockLength < 0x100 || blockLength > 0x10000 || headerLength > dirLength ||
+        blocks > (dirLength - headerLength) / blockLength)
+        return false;
+    const uchar* const bytes = file.map(0, file.size());
+    return bytes && usableLzxObjects(bytes, size, dirOffset + headerLength, blockLength,
+                                     v3 ? u64(itsf, 0x58) : dirOffset + dirLength);
 }
 
 QByteArray chmPath(const QString& object) {

@@ -85,7 +85,7 @@ bool HelpWindow::showHelp(const QString& path, const QString& language) {
 }
 
 QString HelpWindow::startPage() const {
-    const QString own = m_language + u"/index.html"_s;
+    QString own = m_language + u"/index.html"_s;
     if (m_file->contains(own))
         return own;
     return m_file->defaultTopic().isEmpty() ? u"index.html"_s : m_file->defaultTopic();

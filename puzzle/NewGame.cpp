@@ -41,7 +41,7 @@ void frmMirvel::NewGame() {
         },
         [&] { dealPictureCells(N); },
         [&] { placeTiles(g, N, true); },
-        [&] { EmptyCell = rt::checked(N * N - 1LL); },
+        [&] { EmptyCell = rt::checked(qint64(N) * N - 1); },
         [&] { PicBut(0)->setEnabled(true); },
     });
 }

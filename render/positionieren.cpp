@@ -36,7 +36,7 @@ void frmMirvel::positionieren() {
         },
         [&] { dealPictureCells(N); },
         [&] { placeTiles(g, N, false); },
-        [&] { EmptyCell = rt::checked(N * N - 1LL); },
+        [&] { EmptyCell = rt::checked(qint64(N) * N - 1); },
         [&] {
             d = decorationLayout(g, imgPuzz(0)->Top(), PicBut(0)->width(), lblTime->width());
             shpRahmen->setShapeGeometry(d.frame);

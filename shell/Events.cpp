@@ -50,7 +50,7 @@ void frmMirvel::connectEvents() {
         {Qt::Key_Left, {0, -1}}, {Qt::Key_Right, {0, 1}}, {Qt::Key_Up, {-1, 0}}, {Qt::Key_Down, {1, 0}}};
     for (const auto& [key, step] : arrows) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
-        const auto [rowStep, colStep] = step;
+        const int rowStep = step.first, colStep = step.second; // clang before 16 captures no binding
         on(this, shortcut, &QShortcut::activated, "imgPuzz_MouseDown",
            [this, rowStep, colStep] { pressNeighbourOfBlank(rowStep, colStep); });
     }

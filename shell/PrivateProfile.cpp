@@ -11,7 +11,7 @@ namespace PrivateProfile {
 
 namespace {
 
-QByteArray trimmedBlanks(QByteArray text) {
+QByteArray trimmedBlanks(const QByteArray& text) {
     return text.trimmed();
 }
 
@@ -141,8 +141,10 @@ QByteArray withValue(const QByteArray& file, const QByteArray& section, const QB
     const QByteArray eol = lineBreakOf(lines);
     const auto range = findSection(lines, section);
     if (!range) {
+        // The blank line before the new section ends as the line before it (after a lone CR, an
+        // LF of its own would read back as one CR LF with it).
         if (!lines.isEmpty() && !trimmedBlanks(lines.last().text).isEmpty())
-            lines.append({QByteArray(), eol});
+            lines.append({QByteArray(), lines.last().eol.isEmpty() ? eol : lines.last().eol});
         lines.append({'[' + section + ']', eol});
         lines.append({key + '=' + value, eol});
     } else if (const auto at = findKey(lines, range->first + 1, range->second, key)) {
@@ -151,7 +153,11 @@ QByteArray withValue(const QByteArray& file, const QByteArray& section, const QB
         qsizetype insertAt = range->second;
         while (insertAt > range->first + 1 && trimmedBlanks(lines[insertAt - 1].text).isEmpty())
             --insertAt;
-        lines.insert(insertAt, {key + '=' + value, eol});
+        // Before an empty line that ends in LF, a lone CR would join it into one CR LF: the new
+        // line then ends as the one before it, which stood before that empty line in the file.
+        const bool wouldJoin =
+            eol == "\r" && insertAt < lines.size() && lines[insertAt].text.isEmpty() && lines[insertAt].eol == "\n";
+        lines.insert(insertAt, {key + '=' + value, wouldJoin ? lines[insertAt - 1].eol : eol});
     }
     QByteArray out;
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -15,5 +15,5 @@ int main(int argc, char** argv) {
     frmMirvel form;
     form.Form_Load();
     form.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fp-utils
           fonts-dejavu-core libchm-bin libchm-dev qt6-multimedia-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
-          pulseaudio pulseaudio-utils poppler-utils)
+          pulseaudio pulseaudio-utils poppler-utils
+          clang clang-tidy clang-format libclang-rt-14-dev llvm) # checks: tools/fuzz.sh, tidy.sh, check-format.sh
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -144,7 +144,7 @@ private slots:
     // that shows what it can; never a crash or a hang.
     void damagedFilesEndInAMessage_data() {
         QTest::addColumn<int>("cut");    // length kept, -1 the whole file
-        QTest::addColumn<int>("flipAt"); // a byte inverted there, -1 none
+        QTest::addColumn<int>("flipAt"); // a byte inverted there, -1 none, -7.. a number set below
         QTest::addColumn<bool>("mustWarn");
         QTest::newRow("missing") << -2 << -1 << true;
         QTest::newRow("empty") << 0 << -1 << true;
@@ -159,6 +159,13 @@ private slots:
         QTest::newRow("block length") << -1 << 0x78 + 0x12 << true;
         QTest::newRow("directory chunk") << -1 << 0x140 << false;
         QTest::newRow("content section") << -1 << -6 << false;
+        // Found by tests/fuzz/fuzz_chmfile: chmlib divides by these numbers (SIGFPE).
+        QTest::newRow("no LZX window") << -1 << -7 << true;
+        QTest::newRow("LZX window past 32 bits") << -1 << -8 << true;
+        QTest::newRow("no LZX windows per reset") << -1 << -9 << true;
+        QTest::newRow("no LZX block length") << -1 << -10 << true;
+        QTest::newRow("LZX window of 2 bytes") << -1 << -11 << true;     // chmlib: a null decoder
+        QTest::newRow("LZX block length of 1 GiB") << -1 << -12 << true; // chmlib: seconds and gigabytes a read
     }
     void damagedFilesEndInAMessage() {
         QFETCH(int, cut);
@@ -177,8 +184,29 @@ private slots:
             data = "<html>not a help file</html>";
         else if (cut >= 0)
             data.truncate(cut);
-        if (flipAt >= 0)
+        if (flipAt <= -7) {
+            // Numbers chmlib divides by or sizes its decoder with. The LZX control data ("LZXC",
+            // version, reset interval, window size, windows per reset): the window 0, or 2^17 (in
+            // 32 KiB units: 0 in 32 bits), or no windows per reset, or version 1 (the window then
+            // counts in bytes: 2). The reset table (version 2, blocks, 8, 0x28, two lengths, block
+            // length): the block length 0, or 1 GiB.
+            const QByteArray lzxc("LZXC"), resetTable("\x08\0\0\0\x28\0\0\0", 8);
+            const struct {
+                QByteArray after;
+                int at;
+                QByteArray value;
+            } patches[] = {
+                {lzxc, 12, QByteArray(4, 0)},           {lzxc, 12, QByteArray("\0\0\x02\0", 4)},
+                {lzxc, 16, QByteArray(4, 0)},           {resetTable, 24, QByteArray(8, 0)},
+                {lzxc, 4, QByteArray("\x01\0\0\0", 4)}, {resetTable, 24, QByteArray("\0\0\0\x40\0\0\0\0", 8)},
+            };
+            const auto& patch = patches[-7 - flipAt];
+            const qsizetype anchor = data.indexOf(patch.after);
+            QVERIFY(anchor > 0);
+            data.replace(anchor + patch.at, patch.value.size(), patch.value);
+        } else if (flipAt >= 0) {
             data[flipAt] = char(~data[flipAt]);
+        }
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Mirvel.chm"_s);
         if (cut != -2)

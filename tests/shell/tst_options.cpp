@@ -116,6 +116,11 @@ private slots:
             {"value written exactly as passed", "[Optionen]\nSize = 5\n", "Size", "  7 ",
              "[Optionen]\nSize=  7 \n"},
             {"a line break in a value adds no line", "", "Size", " 5\r[Evil]\nx=1", "[Optionen]\nSize= 5\n"},
+            // Found by tests/fuzz/fuzz_profile: a lone CR and a new line's LF read back as one CR LF.
+            {"lone CR before the new section's blank line", "[en]\nSize= 3\n\n[Zeta]\nz\r", "Picture", " 2",
+             "[en]\nSize= 3\n\n[Zeta]\nz\r\r[Optionen]\nPicture= 2\n"},
+            {"lone CR key before an LF blank line", "[Optionen]\rSize=5\n\n[Zeta]\r", "Sprache", " 0",
+             "[Optionen]\rSize=5\nSprache= 0\n\n[Zeta]\r"},
         };
         // clang-format on
         for (const Writing& row : rows)
