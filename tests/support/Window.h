@@ -36,10 +36,10 @@ struct LoadedWindow {
 };
 
 // Plays words on the window: pK, rK, mK press cell K with the left, right or middle button;
-// kLeft, kEscape, ... press a key; start (Game > Start), go (start button), tickK (K clock
-// ticks), new (NewGame), sizeI, picI, langI (menu entries), min, restore, resize; seedS seeds
-// the next shuffle, and solve presses that shuffle's walk backwards (keysolve: by the arrows). "?clock=on;go=off" checks
-// what observe() sees on the way.
+// kLeft, kAlt+S, ... press a key (on the open menu, if one is); start (Game > Start), go (start
+// button), tickK (K clock ticks), new (NewGame), sizeI, picI, langI (menu entries), min,
+// restore, resize; seedS seeds the next shuffle, and solve presses that shuffle's walk
+// backwards (keysolve: by the arrows). "?clock=on;go=off" checks what observe() sees on the way.
 void play(frmMirvel& f, const QString& script);
 
 // The window's values of the names in `expected` ("empty=15;solved=-1"), in the same form:
