@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Mirvel and runs every test headless, checks the format, then prints the benchmark figures.
 # MIRVEL_SANITIZE=1 runs the tests once more in a build with AddressSanitizer and UBSan.
-# In CI (CI=true), or asked for: clang-tidy (MIRVEL_TIDY=1; about 3 minutes of two cores) and
+# In CI (CI=true), or asked for: clang-tidy (MIRVEL_TIDY=1; 3 to 4 minutes of two cores) and
 # the fuzz targets (MIRVEL_FUZZ_SECONDS=N seconds each; CI: 60); in CI as root, the package test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
