@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of tests/fuzz (clang, in build-fuzz) and runs each for
-# MIRVEL_FUZZ_SECONDS (default 60), two at a time, from the seeds in tests/fuzz/corpus/<name>.
+# MIRVEL_FUZZ_SECONDS (default 60), two at a time, from the seeds in tests/fuzz/corpus/<name>
+# and the program's own sounds and help contents.
 # Fails when one finds a crash, a leak or a hang (over 5 s for one input); the input that did it
 # is kept in build-fuzz/artifacts/<target>/ and printed in base64 (up to 16 KiB).
 #   tools/fuzz.sh [TARGET...]        e.g. tools/fuzz.sh fuzz_profile
@@ -16,12 +17,21 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRVEL_FUZ
 cmake --build build-fuzz --target "${targets[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The program's own files are seeds as they stand, not copies that could go stale.
+own_seeds() {
+    case $1 in
+    fuzz_wave) echo resources/sounds/102.wav resources/sounds/103.wav ;;
+    fuzz_sitemap) echo resources/help/Mirvel.hhc resources/help/*/contents.hhc resources/help/sv/index.html ;;
+    esac
+}
 run() { # target: fuzzes into a corpus of its own in build-fuzz, seeded from the tracked one
-    local t=$1 seeds=tests/fuzz/corpus/${1#fuzz_} rc=0
-    mkdir -p "build-fuzz/corpus/$t" "build-fuzz/artifacts/$t"
+    local t=$1 seeds=tests/fuzz/corpus/${1#fuzz_} rc=0 n=0
+    mkdir -p "build-fuzz/corpus/$t" "build-fuzz/artifacts/$t" "build-fuzz/seeds/$t"
+    for f in $(own_seeds "$t"); do cp "$f" "build-fuzz/seeds/$t/$((n++))-$(basename "$f")"; done
+    [ -d "$seeds" ] || seeds="build-fuzz/seeds/$t"
     touch "build-fuzz/$t.started"
     "build-fuzz/bin/$t" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/artifacts/$t/" "build-fuzz/corpus/$t" "$seeds" > "build-fuzz/$t.log" 2>&1 || rc=$?
+        -artifact_prefix="build-fuzz/artifacts/$t/" "build-fuzz/corpus/$t" "$seeds" "build-fuzz/seeds/$t" > "build-fuzz/$t.log" 2>&1 || rc=$?
     echo $rc > "build-fuzz/$t.rc"
 }
 for t in "${targets[@]}"; do
