@@ -103,4 +103,6 @@ int main(int argc, char** argv) {
         sound(clock);
     else
         std::printf("no PulseAudio server would start: sound not measured\n");
+    server.removeFolder();
+    testenv::end(0);
 }

@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
     // What still plays goes before its server does.
     WaveOut::stop(), mciSendString(u"close midi"_s);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return failed;
+    server.removeFolder();
+    testenv::end(failed);
 }
 
 #include "tst_soak.moc"

@@ -237,7 +237,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initResources();
     TestSound tc;
-    return QTest::qExec(&tc, argc, argv);
+    const int failed = QTest::qExec(&tc, argc, argv);
+    server.removeFolder();
+    testenv::end(failed);
 }
 
 #include "tst_sound.moc"

@@ -11,10 +11,15 @@
 #include <QVector>
 #include <QtEndian>
 #include <cmath>
+#include <csignal>
+#include <sys/prctl.h>
 
 class SoundServer {
 public:
     ~SoundServer() { m_server.kill(), m_server.waitForFinished(); }
+    // A test ends with _Exit (see testenv::end), so no destructor runs: the server dies with
+    // its test, and its folder goes before.
+    void removeFolder() { m_dir.remove(); }
     // Starts the server and points this process's sound clients at it; false if it won't run.
     bool start() {
         const QString socket = m_dir.filePath(QStringLiteral("native"));
@@ -22,6 +27,7 @@ public:
         env.insert(QStringLiteral("HOME"), m_dir.path());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
         m_server.setProcessEnvironment(env);
+        m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_server.start(QStringLiteral("pulseaudio"),
                        QStringList{"--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
                                    "--load=module-null-sink sink_name=nul",

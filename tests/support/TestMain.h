@@ -8,15 +8,21 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace testenv {
+inline QTemporaryDir& home() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
 // Prepares the environment before the application object exists.
 inline void prepare() {
-    static QTemporaryDir home;
-    const QByteArray dir = QFile::encodeName(home.path());
+    const QByteArray dir = QFile::encodeName(home().path());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LANG", "de_DE.UTF-8"); // a first start picks German only for Germany
     qunsetenv("LANGUAGE");
@@ -25,11 +31,19 @@ inline void prepare() {
     qputenv("XDG_RUNTIME_DIR", dir);
     qputenv("XDG_CONFIG_HOME", dir + "/config");
     qputenv("XDG_DATA_HOME", dir + "/data");
-    QDir(home.path()).mkpath(u"tmp"_s);
+    QDir(home().path()).mkpath(u"tmp"_s);
     qputenv("TMPDIR", dir + "/tmp");
     // No sound server unless a test brings its own: nothing is heard, nothing must break.
     if (qEnvironmentVariableIsEmpty("MIRVEL_TEST_PULSE"))
         qputenv("PULSE_SERVER", "unix:" + dir + "/no-server");
+}
+
+// Ends a test run as the program ends: at once. Exit handlers would tear Qt Multimedia's
+// PulseAudio backend down while its own thread still dispatches, which aborts now and then.
+[[noreturn]] inline void end(int failed) {
+    home().remove();
+    std::fflush(nullptr);
+    std::_Exit(failed);
 }
 } // namespace testenv
 
@@ -61,5 +75,5 @@ template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
         QApplication app(argc, argv);                                                                                  \
         initResources();                                                                                               \
         TestClass tc;                                                                                                  \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+        testenv::end(QTest::qExec(&tc, argc, argv));                                                                   \
     }
