@@ -111,22 +111,31 @@ private slots:
                     return QString::fromLatin1(e);
             return SoundBuffer.isEmpty() ? u"none"_s : u"other"_s;
         };
-        const qint64 t0 = g_clock.elapsed();
+        // Each effect is looked for from the moment it was asked for: a slow (sanitizer) build
+        // on a busy machine takes its time to press its way back.
+        const qint64 chime = g_clock.elapsed();
         play(f, u"seed5 go"_s);
         const int back = f.EmptyCell, next = back % 3 ? back - 1 : back + 1;
         QStringList heard{last()};
         QTest::qWait(600);
+        const qint64 click = g_clock.elapsed();
         play(f, u"p%1"_s.arg(next));
         heard << last();
         QTest::qWait(600);
+        const qint64 solving = g_clock.elapsed();
         play(f, u"p%1 solve"_s.arg(back));
+        const qint64 solved = g_clock.elapsed();
         QCOMPARE(heard << last(), (QStringList{u"103"_s, u"102"_s, u"101"_s}));
         if (rec) {
             QTest::qWait(2300);
-            // The chime (0.2 s), the click (56 ms), the fanfare (1.8 s), each where it belongs.
-            QVERIFY(loud(*rec, t0, t0 + 500) >= 10);
-            QVERIFY(loud(*rec, t0 + 600, t0 + 1100) >= 2 && loud(*rec, t0 + 600, t0 + 1100) <= 20);
-            QVERIFY(loud(*rec, t0 + 1200, t0 + 3200) >= 120);
+            // The chime (0.2 s), the click (56 ms), the fanfare (1.8 s) from the last press on:
+            // the clicks on the way cut each other and are never loud that long.
+            QVERIFY(loud(*rec, chime, chime + 500) >= 10);
+            QVERIFY(loud(*rec, click, click + 500) >= 2 && loud(*rec, click, click + 500) <= 20);
+            int fanfare = 0;
+            for (qint64 from = solving; from <= solved; from += 10)
+                fanfare = std::max(fanfare, loud(*rec, from, from + 1800));
+            QVERIFY(fanfare >= 120);
             // A new effect cuts the one playing: the fanfare began, then only the click.
             const qint64 t1 = g_clock.elapsed();
             PlayWAV(101);
