@@ -1,7 +1,8 @@
 #pragma once
 // One tune played by libfluidsynth with a General MIDI SoundFont, on a synthesizer that is
-// made once and kept. Opening fails, at once, when there is no SoundFont, no audio output or
-// no playable file: the tune is then simply not heard.
+// made once and kept. Opening fails, at once, when the synthesizer module cannot be loaded,
+// or there is no SoundFont, no audio output or no playable file: the tune is then simply not
+// heard.
 
 #include <QByteArray>
 #include <memory>
@@ -10,6 +11,8 @@ class FluidTune {
 public:
     static std::unique_ptr<FluidTune> open(const QByteArray& midiFile);
     ~FluidTune();
+    FluidTune(const FluidTune&) = delete;
+    FluidTune& operator=(const FluidTune&) = delete;
 
     void play();
     // In the file's ticks. The length is known once playing has begun (0 before).
@@ -19,7 +22,6 @@ public:
     void seek(long tick);
 
 private:
-    FluidTune() = default;
-    struct Parts;
-    std::unique_ptr<Parts> m;
+    explicit FluidTune(void* tune) : m_tune(tune) {}
+    void* m_tune; // the module's own
 };
