@@ -31,6 +31,7 @@ SHOTS = os.path.join(REPO, "build", "peers")
 RUNS = int(os.environ.get("PEERS_RUNS", 7))  # launches per program (and one warm-up)
 PRESSES = int(os.environ.get("PEERS_PRESSES", 40))  # tile presses per program
 IDLE = float(os.environ.get("PEERS_IDLE", 10))  # seconds per idle window
+ONLY = [k for k in os.environ.get("PEERS_ONLY", "").split(",") if k]  # peers (taquin, fifteen) for a quick look
 QUIET = 1.0  # a picture unchanged this long is the final one
 SCREEN = (1280, 1024)
 now = time.monotonic
@@ -191,7 +192,7 @@ class Program:
         if self.key == "mirvel":  # a writable folder of its own, so that Mirvel.ini sits beside it
             prog = os.path.join(tmp, "prog")
             os.mkdir(prog)
-            for f in ("mirvel", "Mirvel.chm"):
+            for f in ("mirvel", "mirvel-audio.so", "mirvel-fluid.so", "Mirvel.chm"):
                 shutil.copy2(os.path.join(BIN, f), prog)
             with open(os.path.join(prog, "Mirvel.ini"), "w") as f:
                 f.write(f"[Optionen]\nPlayMusic= {1 if music else 0}\n")
@@ -381,6 +382,7 @@ def main():
              Program("floor", "Qt floor", [os.path.join(BIN, "qt_floor")]),
              Program("taquin", "gnome-taquin", ["/usr/games/gnome-taquin"], board=(93, 96, 91, 4)),
              Program("fifteen", "sgt-fifteen", ["/usr/games/sgt-fifteen"], board=(24, 49, 48, 4))]
+    progs = [p for p in progs if not ONLY or p.key in ONLY or p.key in ("mirvel", "floor")]
     fig = {p.key: {} for p in progs}  # measure -> value
     notes, faults = [], []
     load0 = open("/proc/loadavg").read().split()[:3]
@@ -520,7 +522,7 @@ def report(progs, fig, notes, faults, res, load0, load1):
                 cells.append(f"{v:.{dec}f}")
         met = ""
         if target and vals[0] is not None:
-            peers = [fig[k][key] for k in ("taquin", "fifteen") if key in fig[k]]
+            peers = [fig[k][key] for k in ("taquin", "fifteen") if key in fig.get(k, {})]
             met = "yes" if target[1](vals[0], floor or 0, peers) else "**no**"
         table.append([label, unit] + cells + [target[0] if target else "", met])
     print("| " + " | ".join(head) + " |")

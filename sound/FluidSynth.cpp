@@ -1,6 +1,7 @@
-// The music's synthesizer, built as a module of its own (see FluidApi.h).
+// The music's synthesizer, a module of its own (see Module.h).
 
 #include "sound/FluidApi.h"
+#include "sound/Module.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -116,6 +117,6 @@ const FluidApi api = {
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) const FluidApi* mirvel_fluid_api() {
+MIRVEL_MODULE_ENTRY const FluidApi* mirvel_fluid_api() {
     return &api;
 }

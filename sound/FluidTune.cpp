@@ -1,20 +1,14 @@
 #include "sound/FluidTune.h"
 
 #include "sound/FluidApi.h"
-
-#include <QCoreApplication>
-#include <QLibrary>
+#include "sound/Module.h"
 
 namespace {
 
-// Loaded with the first tune and kept; null when the module is missing or of another build.
+// Loaded with the first tune; null when the module cannot be used.
 const FluidApi* api() {
-    static const FluidApi* const loaded = []() -> const FluidApi* {
-        QLibrary module(QCoreApplication::applicationDirPath() + u'/' + QLatin1String(fluidModuleName));
-        const auto entry = reinterpret_cast<FluidApiEntry>(module.resolve(fluidEntryName));
-        const FluidApi* offered = entry ? entry() : nullptr;
-        return offered && offered->version == fluidApiVersion ? offered : nullptr;
-    }();
+    static const auto* const loaded =
+        static_cast<const FluidApi*>(loadModule(fluidModuleName, fluidEntryName, fluidApiVersion));
     return loaded;
 }
 

@@ -1,24 +1,21 @@
 #include "sound/WaveOut.h"
 
+#include "sound/AudioApi.h"
+#include "sound/Module.h"
 #include "sound/WaveFile.h"
-
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
-#include <QTimer>
-#include <memory>
 
 namespace {
 
-// The sound playing now: its sink and the buffer it reads from.
-struct Playing {
-    std::unique_ptr<QBuffer> buffer;
-    std::unique_ptr<QAudioSink> sink;
-};
-Playing& current() {
-    static Playing p;
-    return p;
+const AudioApi* g_audio = nullptr;
+bool g_tried = false;
+
+// Loaded with the first sound; null when the module cannot be used.
+const AudioApi* audio() {
+    if (!g_tried) {
+        g_tried = true;
+        g_audio = static_cast<const AudioApi*>(loadModule(audioModuleName, audioEntryName, audioApiVersion));
+    }
+    return g_audio;
 }
 
 } // namespace
@@ -26,49 +23,16 @@ Playing& current() {
 namespace WaveOut {
 
 void stop() {
-    Playing& p = current();
-    if (p.sink)
-        p.sink->stop();
-    // Released from the event loop: stop() may run inside one of the sink's own signals.
-    if (p.sink)
-        p.sink.release()->deleteLater();
-    if (p.buffer)
-        p.buffer.release()->deleteLater();
+    if (g_audio) // nothing plays before the first sound
+        g_audio->stop();
 }
 
 bool play(const QByteArray& waveFile) {
     stop();
     const std::optional<Wave> wave = parseWave(waveFile);
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!wave || device.isNull())
-        return false;
-    QAudioFormat format;
-    format.setSampleRate(wave->sampleRate);
-    format.setChannelCount(wave->channels);
-    format.setSampleFormat(wave->bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    Playing& p = current();
-    p.buffer = std::make_unique<QBuffer>();
-    p.buffer->setData(wave->samples);
-    p.buffer->open(QIODevice::ReadOnly);
-    p.sink = std::make_unique<QAudioSink>(device, format);
-    QAudioSink* sink = p.sink.get();
-    QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State s) {
-        if (s != QAudio::IdleState)
-            return;
-        // All bytes are handed over; once the device has played what it holds, the stream
-        // goes, so that an idle program keeps nothing running.
-        const qint64 heldMs = sink->format().durationForBytes(sink->bufferSize()) / 1000;
-        QTimer::singleShot(heldMs + 100, sink, [sink] {
-            if (current().sink.get() == sink)
-                stop();
-        });
-    });
-    p.sink->start(p.buffer.get());
-    if (p.sink->state() == QAudio::StoppedState && p.sink->error() != QAudio::NoError) {
-        stop();
-        return false;
-    }
-    return true;
+    const AudioApi* out = wave ? audio() : nullptr;
+    return out && out->play(wave->sampleRate, wave->channels, wave->bitsPerSample, wave->samples.constData(),
+                            wave->samples.size());
 }
 
 } // namespace WaveOut

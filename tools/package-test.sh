@@ -28,6 +28,9 @@ run_as_user() { # run in the background only: it replaces its shell
         QT_XCB_NO_MITSHM=1 "$@"
 }
 grep -qx "Exec=mirvel" /usr/share/applications/mirvel.desktop || fail "the desktop entry does not start mirvel"
+for m in mirvel-audio.so mirvel-fluid.so; do
+    [ -f "/usr/libexec/mirvel/$m" ] || fail "no $m beside the program"
+done
 # A display of our own that any local user may draw on.
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1024x768x24 -ac -nolisten tcp > /dev/null 2>&1 & xvfb=$!
@@ -53,7 +56,10 @@ window_wider_than 683 > /dev/null || fail "no main window after the about box"
 xwd -root -silent | convert xwd:- build/installed.png
 kill "$game"; wait "$game" 2> /dev/null || true
 
-[ -z "$(ls /usr/libexec/mirvel | grep -v '^mirvel$\|^Mirvel.chm$')" ] || fail "it wrote beside the program: $(ls /usr/libexec/mirvel)"
+[ -z "$(ls /usr/libexec/mirvel | grep -v '^mirvel$\|^mirvel-audio.so$\|^mirvel-fluid.so$\|^Mirvel.chm$')" ] ||
+    fail "it wrote beside the program: $(ls /usr/libexec/mirvel)"
+# The sound modules are loaded later, with the first sound: their libraries must be there too.
+ldd /usr/libexec/mirvel/mirvel-*.so | grep -q "not found" && fail "a sound module lacks a library"
 [ -f "$home/.config/Mirvel/Mirvel.ini" ] || fail "no options in the user's folder"
 
 apt-get remove -y -q mirvel > /dev/null
