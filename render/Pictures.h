@@ -5,3 +5,7 @@
 #include <QPixmap>
 
 QPixmap loadPicture(const QString& resource);
+
+// Starts decoding a picture on another thread (once the application object exists); the next
+// loadPicture of it takes the result. The puzzle's picture is the start's largest.
+void prefetchPicture(const QString& resource);

@@ -6,10 +6,13 @@
 #include "render/ImageControl.h"
 #include "render/Pictures.h"
 #include "shell/Accessibility.h"
+#include "shell/IniLocation.h"
+#include "shell/PrivateProfile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,11 +45,25 @@ void addSeparator(QMenu* menu, const char* name) {
 
 } // namespace
 
+namespace {
+QString pictureResource(long long id) {
+    return QStringLiteral(":/bitmap/%1").arg(id);
+}
+} // namespace
+
 QPixmap LoadResPicture(int id) {
-    QPixmap picture = loadPicture(QStringLiteral(":/bitmap/%1").arg(id));
+    QPixmap picture = loadPicture(pictureResource(id));
     if (picture.isNull())
         raiseError(ErrNo::ResourceNotFound);
     return picture;
+}
+
+void PrefetchSavedPicture() {
+    // Read as Form_Load reads it; a value it refuses is left to it to report.
+    const long long picture =
+        PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0, IniFilePath());
+    if (picture >= 0 && picture < 100 && QFile::exists(pictureResource(101 + picture)))
+        prefetchPicture(pictureResource(101 + picture));
 }
 
 namespace {

@@ -138,3 +138,5 @@ private:
 
 // A picture resource of the program by number (":/bitmap/101"...); error 326 when missing.
 QPixmap LoadResPicture(int id);
+// Starts decoding the puzzle's picture of the options on another thread, ahead of Form_Load.
+void PrefetchSavedPicture();

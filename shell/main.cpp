@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Mirvel"));
     QApplication::setOrganizationName(QStringLiteral("Mirvel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mirvel.png")));
+    PrefetchSavedPicture(); // decoded on another core while the window is built
 
     frmMirvel form;
     form.Form_Load();
