@@ -32,8 +32,6 @@ Prefetched& prefetched() {
 
 void prefetchPicture(const QString& resource) {
     Prefetched& p = prefetched();
-    if (p.image.valid())
-        p.image.wait(); // one at a time
     p.file = fileFor(resource);
     p.image = std::async(std::launch::async, [file = p.file] { return QImage(file); });
 }

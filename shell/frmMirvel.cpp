@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,12 +42,10 @@ void addSeparator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
-} // namespace
-
-namespace {
 QString pictureResource(long long id) {
     return QStringLiteral(":/bitmap/%1").arg(id);
 }
+
 } // namespace
 
 QPixmap LoadResPicture(int id) {
@@ -62,7 +59,7 @@ void PrefetchSavedPicture() {
     // Read as Form_Load reads it; a value it refuses is left to it to report.
     const long long picture =
         PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0, IniFilePath());
-    if (picture >= 0 && picture < 100 && QFile::exists(pictureResource(101 + picture)))
+    if (picture >= 0 && picture < 100)
         prefetchPicture(pictureResource(101 + picture));
 }
 
