@@ -2,21 +2,12 @@
 // in each language, and two programs recording at the same moment.
 
 #include "support/ProgramTexts.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 
 #include <QMessageBox>
 #include <QSettings>
-
-struct Record {
-    const char* name;
-    const char16_t* before; // the 5 x 5 slot's time, nullptr for none
-    int seconds;
-    const char16_t* typed; // "<cancel>" cancels the prompt
-    const char16_t* kept;  // "time/name" afterwards, as observe() shows it
-    const char16_t* seen;  // the window shown: p for the name prompt
-};
-Q_DECLARE_METATYPE(Record)
 
 class TestChampions : public QObject {
     Q_OBJECT
@@ -26,44 +17,25 @@ private slots:
         LangOffset = 0;
     }
 
-    void records_data() {
-        // clang-format off
-        static const Record rows[] = {
-            {"first win", nullptr, 57, u"Anna", u"57/Anna", u"p"},
-            {"faster", u"57", 56, u"Bo", u"56/Bo", u"p"},
-            {"a tie keeps the champion", u"57", 57, u"Bo", u"57/", u""},
-            {"slower", u"57", 58, u"Bo", u"57/", u""},
-            {"0 seconds never", nullptr, 0, u"Bo", u"-/-", u""},
-            {"9999 on an empty slot", nullptr, 9999, u"Bo", u"-/-", u""},
-            {"9998 on an empty slot", nullptr, 9998, u"Bo", u"9998/Bo", u"p"},
-            {"cancel keeps the time", nullptr, 12, u"<cancel>", u"12/", u"p"},
-            {"blanks trimmed", nullptr, 12, u"   Carla  ", u"12/Carla", u"p"},
-            {"blanks only", nullptr, 12, u"     ", u"12/", u"p"},
-            {"25 characters cut to 20", nullptr, 12, u"abcdefghijklmnopqrstuvwxy", u"12/abcdefghijklmnopqrst", u"p"},
-            {"characters, not bytes", nullptr, 12, u"ÄÖÜäöüßÄÖÜäöüßÄÖÜäöüßÄÖÜ", u"12/ÄÖÜäöüßÄÖÜäöüßÄÖÜäöü",
-             u"p"},
-            {"an emoji kept whole", nullptr, 12, u"abcdefghijklmnopqrs\U0001F600xyz",
-             u"12/abcdefghijklmnopqrs\U0001F600", u"p"},
-            {"a stored time that is no number", u"fast", 30, u"Bo", u"fast/",
-             u"13 (Type mismatch)|frmMirvel|WriteHighScore|1"},
-        };
-        // clang-format on
-        addRows(rows);
-    }
+    void records_data() { addTableRows(u"champions"_s); }
     void records() {
-        QFETCH(Record, row);
+        QFETCH(QString, before);
+        QFETCH(QString, seconds);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, seen);
         LoadedWindow w;
-        if (row.before) {
-            store(u"Highscore/5"_s, QString::fromUtf16(row.before));
+        if (before != u"-") {
+            store(u"Highscore/5"_s, before);
             store(u"Highscore/Name5"_s, QString());
         }
-        QStringList seen;
-        ModalDriver driver(answer::all(2, &seen, QString::fromUtf16(row.typed)));
-        w.form->GameSeconds = row.seconds;
+        QStringList shown;
+        ModalDriver driver(answer::all(2, &shown, typed));
+        w.form->GameSeconds = seconds.toInt();
         w.form->WriteHighScore();
         const QString prompt = u"prompt:"_s + texts::tableText(128) + u'|' + texts::tableText(126);
-        QCOMPARE(seen.join(u';'), row.seen == u"p"_s ? prompt : QString::fromUtf16(row.seen));
-        const QString kept = u"best5="_s + QString::fromUtf16(row.kept);
+        QCOMPARE(shown.join(u';'), seen == u"prompt" ? prompt : seen);
+        kept = u"best5="_s + kept;
         QCOMPARE(observe(*w.form, kept), kept);
         QCOMPARE(QSettings(u"Mirvel"_s, u"Mirvel"_s).allKeys().filter(u"Highscore/"_s).size(),
                  kept.contains(u"-/-"_s) ? 0 : 2);

@@ -6,6 +6,7 @@
 #include "errors/ErrPtnr.h"
 #include "errors/Procedure.h"
 #include "support/ModalDriver.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 
@@ -14,14 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-
-// A procedure of the program, the way to reach it, and the module it reports under.
-struct Trap {
-    const char* module;
-    const char* name;
-    const char* script; // words of play(), or load, music, sounds, help, champs
-};
-Q_DECLARE_METATYPE(Trap)
 
 namespace {
 
@@ -43,46 +36,12 @@ struct FailingProcedure {
     }
 };
 
-// clang-format off
-const Trap Traps[] = {
-    {"frmMirvel", "Form_Load", "load"},          {"frmMirvel", "Form_Activate", "load"},
-    {"frmMirvel", "Form_Resize", "resize"},
-    {"frmMirvel", "imgPuzz_MouseDown", "start p0"}, {"frmMirvel", "mnuLang_Click", "lang2"},
-    {"frmMirvel", "Sprache", "lang2"},           {"frmMirvel", "mnuMusic_Click", "music"},
-    {"frmMirvel", "mnuPlaySounds_Click", "sounds"}, {"frmMirvel", "mnuOnlinehilfe_Click", "help"},
-    {"frmMirvel", "mnuHighScore_Click", "champs"}, {"frmMirvel", "mnuStart_Click", "start"},
-    {"frmMirvel", "mnuSize_Click", "size4"},     {"frmMirvel", "Timer1_Timer", "start tick"},
-    {"frmMirvel", "PicBut_Click", "go"},         {"frmMirvel", "NewGame", "size2"},
-    {"frmMirvel", "Shuffle", "start"},           {"frmMirvel", "ChangeButtons", "seed3 start solve"},
-    {"frmMirvel", "WriteHighScore", "seed3 start solve"}, {"frmMirvel", "positionieren", "load"},
-    {"Allgemein", "PlayWAV", "start"},           {"Allgemein", "GetTempDir", "music"},
-    {"Allgemein", "MakeMusic", "music"},         {"Allgemein", "TrimNull", "music"},
-    {"ModResFiles", "SaveResItemToDisk", "music"},
-};
-// clang-format on
-
 // Makes the first step that module.name reaches fail `times` times with an overflow.
 void failIn(const char* module, const char* name, int times = 1) {
     g_beforeStep = [=](const char* inModule, const char* proc, int) mutable {
         if (qstrcmp(module, inModule) == 0 && qstrcmp(name, proc) == 0 && times > 0 && times--)
             raiseError(ErrNo::Overflow);
     };
-}
-
-void act(LoadedWindow& w, const QString& script) {
-    frmMirvel& f = *w.form;
-    for (const QString& word : script.split(u' ')) {
-        if (word == u"music")
-            f.mnuMusic[2]->trigger();
-        else if (word == u"sounds")
-            f.mnuPlaySounds->trigger();
-        else if (word == u"help")
-            f.mnuOnlinehilfe->trigger();
-        else if (word == u"champs")
-            f.mnuHighScore->trigger();
-        else if (word != u"load")
-            play(f, word);
-    }
 }
 
 QStringList reports(const QStringList& seen) {
@@ -121,23 +80,22 @@ private slots:
     }
 
     // Every trapped procedure, made to fail, reports under its own module and name.
-    void everyTrapReportsItsProcedure_data() {
-        addRows(Traps, [](const Trap& t) { return QString::fromLatin1(t.name); });
-    }
+    void everyTrapReportsItsProcedure_data() { addTableRows(u"traps"_s); }
     void everyTrapReportsItsProcedure() {
-        QFETCH(Trap, row);
+        QFETCH(QString, module);
+        QFETCH(QString, script);
+        const QByteArray name = QTest::currentDataTag(), in = module.toLatin1();
         QStringList seen;
         ModalDriver driver(answer::all(0, &seen, u"Anna"_s)); // retried: the step fails once
-        const bool atLoad = QLatin1String(row.script) == "load";
-        if (atLoad)
-            failIn(row.module, row.name);
+        if (script == u"load")
+            failIn(in.constData(), name.constData());
         LoadedWindow w({}, &driver);
-        if (!atLoad) {
-            failIn(row.module, row.name);
-            act(w, QString::fromLatin1(row.script));
+        if (script != u"load") {
+            failIn(in.constData(), name.constData());
+            play(*w.form, script);
         }
         g_beforeStep = nullptr;
-        QCOMPARE(reports(seen), QStringList{u"6 (Overflow)|%1|%2|1"_s.arg(row.module, row.name)});
+        QCOMPARE(reports(seen), QStringList{u"6 (Overflow)|%1|%2|1"_s.arg(module, QLatin1String(name))});
     }
 
     // The continuation codes on a menu handler, a timer, a callee and the start-up: 0 reports
@@ -181,7 +139,7 @@ private slots:
         form = w.form.get();
         if (script != u"load") {
             failIn("frmMirvel", procedure.constData(), failures);
-            act(w, script);
+            play(*w.form, script);
         }
         g_beforeStep = nullptr;
         QCOMPARE(seen.size(), failures);

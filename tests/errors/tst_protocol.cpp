@@ -18,7 +18,7 @@
 #include <QMessageBox>
 #include <QProcess>
 
-using namespace texts;
+using texts::text;
 
 namespace {
 
@@ -136,13 +136,15 @@ private slots:
         QTest::addColumn<QString>("where");     // folder, user or nowhere
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("new file") << QByteArray("-") << true << u"folder"_s << QStringList{Written} << true;
-        QTest::newRow("exists, No") << QByteArray("old") << false << u"folder"_s << QStringList{Overwrite} << false;
-        QTest::newRow("exists, Yes") << QByteArray("old") << true << u"folder"_s << QStringList{Overwrite, Written}
-                                     << true;
-        QTest::newRow("read-only folder") << QByteArray("-") << true << u"user"_s << QStringList{Written} << true;
+        QTest::newRow("new file") << QByteArray("-") << true << u"folder"_s << QStringList{text(u"Written"_s)} << true;
+        QTest::newRow("exists, No") << QByteArray("old") << false << u"folder"_s << QStringList{text(u"Overwrite"_s)}
+                                    << false;
+        QTest::newRow("exists, Yes") << QByteArray("old") << true << u"folder"_s
+                                     << QStringList{text(u"Overwrite"_s), text(u"Written"_s)} << true;
+        QTest::newRow("read-only folder")
+            << QByteArray("-") << true << u"user"_s << QStringList{text(u"Written"_s)} << true;
         QTest::newRow("nowhere to write")
-            << QByteArray("-") << true << u"nowhere"_s << QStringList{NotWritten} << false;
+            << QByteArray("-") << true << u"nowhere"_s << QStringList{text(u"NotWritten"_s)} << false;
     }
     void save() {
         QFETCH(QByteArray, before);
@@ -228,7 +230,7 @@ private slots:
         QCOMPARE(shown, expected);
 
         report(pressProtocol(0, &seen)); // this machine has no printer
-        QCOMPARE(seen, QStringList{NoPrinter});
+        QCOMPARE(seen, QStringList{text(u"NoPrinter"_s)});
     }
 
     // EMail copies the protocol only after the notice is confirmed; WWW copies it at once.
@@ -242,7 +244,7 @@ private slots:
             dialog.BuildProtocol(protocol);
             pressProtocol(2, &seen, QMessageBox::Ok, &clipboardAtNotice)(dialog);
         });
-        QCOMPARE(seen, QStringList{EMailNotice});
+        QCOMPARE(seen, QStringList{text(u"EMailNotice"_s)});
         QCOMPARE(clipboardAtNotice, u"before"_s);
         QCOMPARE(QGuiApplication::clipboard()->text(), protocol);
         QGuiApplication::clipboard()->setText(u"before"_s);

@@ -1,4 +1,4 @@
-// Checks every text of support/ProgramTexts.h where the program shows it: the string table, the
+// Checks every text of tests/data/texts.tsv where the program shows it: the string table, the
 // texts the language menu puts on the main window, the built-in captions of the menus, the about
 // box, the error dialog, the help viewer and the screen reader. A one-letter change fails here
 // (the protocol buttons' messages fail in tst_protocol).
@@ -8,25 +8,22 @@
 #include "errors/Procedure.h"
 #include "help/HelpTexts.h"
 #include "lang/StringTable.h"
-#include "shell/Globals.h"
-#include "support/ModalDriver.h"
 #include "support/ProgramTexts.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
-using namespace texts;
+using texts::tableText;
+using texts::text;
 
 namespace {
 
-// The main window's texts in the order the language is applied (the ids of the first 19 rows).
+// The ids of the main window's texts, in the order windowTexts() reads them.
+const int WindowIds[] = {137, 122, 115, 114, 120, 121, 116, 148, 152, 118, 149, 133, 134, 119, 113, 138, 123, 110, 111};
+
 QStringList windowTexts(const frmMirvel& f) {
     return {f.mnuStart->text(),    f.mnuEMail->text(),       f.mnuEnde->text(),      f.mnuHighScore->text(),
             f.mnuHilfe->title(),   f.mnuOnlinehilfe->text(), f.mnuOptionen->title(), f.mnuTeile->title(),
@@ -64,33 +61,37 @@ private slots:
     void stringTable() {
         QFile file(u":/strings/strings.txt"_s);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(parseStringTable(file.readAll()).size(), 4 * int(std::size(Table))); // no others
-        for (const Texts& row : Table)
-            for (int lang = 0; lang < 4; ++lang)
-                QCOMPARE(LoadResString(lang * 1000 + row.id), QString::fromUtf8(row.text[lang]));
+        int ids = 0;
+        for (const QStringList& row : table(u"texts"_s).rows) {
+            bool numeric = false;
+            const int id = row[0].toInt(&numeric);
+            for (int lang = 0; numeric && lang < 4; ++lang)
+                QCOMPARE(LoadResString(lang * 1000 + id), text(row[0], lang));
+            ids += numeric;
+        }
+        QCOMPARE(parseStringTable(file.readAll()).size(), 4 * ids); // no others
         QCOMPARE(errorOf([] { LoadResString(9999); }), 326);
     }
 
     void languageMenuPutsTheTextsOnTheWindow_data() {
         QTest::addColumn<int>("lang");
         for (int lang : {1, 2, 3, 0})
-            QTest::newRow(Table[14].text[lang]) << lang;
+            QTest::newRow(qPrintable(tableText(113, lang))) << lang;
     }
     void languageMenuPutsTheTextsOnTheWindow() {
         QFETCH(int, lang);
         LoadedWindow w;
         play(*w.form, u"lang%1"_s.arg(lang));
         QStringList expected;
-        for (int i = 0; i < 19; ++i)
-            expected.append(QString::fromUtf8(Table[i].text[lang]));
+        for (int id : WindowIds)
+            expected.append(tableText(id, lang));
         QCOMPARE(windowTexts(*w.form), expected);
         QCOMPARE(w.form->mnuHomepage->text(), u"&Kelmsoft's Homepage..."_s); // in every language
         for (int b : {0, 1}) // the picture buttons are named by their tips
             QCOMPARE(QAccessible::queryAccessibleInterface(w.form->PicBut[b])->text(QAccessible::Name),
                      expected[17 + b]);
         play(*w.form, u"p23"_s);
-        const QString names = u"name0=%1;name23=%2"_s.arg(QString::fromUtf8(TileNames[lang][0]).arg(1),
-                                                          QString::fromUtf8(TileNames[lang][1]));
+        const QString names = u"name0=%1;name23=%2"_s.arg(text(u"tile"_s, lang).arg(1), text(u"gap"_s, lang));
         QCOMPARE(observe(*w.form, names), names);
         play(*w.form, u"p24"_s);
         const QString state = u"lang=%1;offset=%2"_s.arg(lang).arg(lang * 1000);
@@ -111,14 +112,13 @@ private slots:
             describe(top->menu(), u"."_s, menus);
         }
         menus.append(u"tips:"_s + f.PicBut[0]->toolTip() + u',' + f.PicBut[1]->toolTip());
-        QCOMPARE(menus.join(u'|'), QString::fromUtf8(BuiltIn));
+        QCOMPARE(menus.join(u'|'), text(u"menus"_s));
     }
 
     void aboutBox() {
         LoadedWindow w;
         frmInfo box;
-        QCOMPARE(box.Label[3]->text() + u'|' + box.Label[4]->text(),
-                 QString::fromUtf8(Table[25].text[0]) + u'|' + QString::fromUtf8(Table[26].text[0]));
+        QCOMPARE(box.Label[3]->text() + u'|' + box.Label[4]->text(), tableText(102) + u'|' + tableText(103));
         box.Form_Load();
         QStringList shown = {box.windowTitle(), box.Label[0]->text(), box.Label[2]->text(), box.lblHomepage->text(),
                              box.ok->text()};
@@ -128,25 +128,29 @@ private slots:
                                    "&OK|Deutsch|English|Svenska|Italiano"_s);
     }
 
+    // The rows named after the dialog or one of its controls.
     void errorDialog() {
         ModalDriver driver(answer::all(1));
         Procedure p("M", "P");
         p.run({[] { raiseError(ErrNo::Overflow); }});
         ErrPtnr& dialog = ErrPtnr::instance();
-        for (const auto& [name, caption] : ErrorDialog) {
-            QObject* o = QLatin1String(name) == "ErrPtnr" ? &dialog : dialog.findChild<QObject*>(name);
-            QVERIFY2(o, name);
-            QCOMPARE(captionOf(o), QString::fromUtf8(caption));
+        int captions = 0;
+        for (const QStringList& row : table(u"texts"_s).rows) {
+            QObject* o = row[0] == u"ErrPtnr"_s ? &dialog : dialog.findChild<QObject*>(row[0]);
+            if (o && ++captions)
+                QCOMPARE(captionOf(o), row[1]);
         }
+        QCOMPARE(captions, 18);
     }
 
     // The help window shows these (tested in the links test); another language gets English.
     void helpViewer() {
         const char* languages[] = {"de", "en", "sv", "it", "fr"};
+        const char* keys[] = {"help.CannotOpen", "help.NotFound", "help.Back", "help.Forward", "help.Contents"};
         for (int which = 0; which < 5; ++which)
             for (int lang = 0; lang < 5; ++lang)
                 QCOMPARE(helpText(QLatin1String(languages[lang]), HelpText(which)),
-                         QString::fromUtf8(HelpWords[which][lang < 4 ? lang : 1]));
+                         text(QLatin1String(keys[which]), lang < 4 ? lang : 1));
     }
 };
 

@@ -133,6 +133,11 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"size"_s, [](frmMirvel& f, int i) { f.mnuSize[i]->trigger(); }},
     {u"pic"_s, [](frmMirvel& f, int i) { f.mnuBild[i]->trigger(); }},
     {u"lang"_s, [](frmMirvel& f, int i) { f.mnuLang[i]->trigger(); }},
+    {u"music"_s, [](frmMirvel& f, int i) { f.mnuMusic[i]->trigger(); }},
+    {u"sounds"_s, [](frmMirvel& f, int) { f.mnuPlaySounds->trigger(); }},
+    {u"help"_s, [](frmMirvel& f, int) { f.mnuOnlinehilfe->trigger(); }},
+    {u"champs"_s, [](frmMirvel& f, int) { f.mnuHighScore->trigger(); }},
+    {u"load"_s, [](frmMirvel&, int) {}}, // the start-up has run
     {u"min"_s, [](frmMirvel& f, int) { f.showMinimized(), QTest::qWait(10); }},
     {u"restore"_s, [](frmMirvel& f, int) { f.showNormal(), QTest::qWait(10); }},
     {u"resize"_s, [](frmMirvel& f, int) { f.Form_Resize(); }},

@@ -37,7 +37,8 @@ struct LoadedWindow {
 
 // Plays words on the window: pK, rK, mK press cell K with the left, right or middle button;
 // kLeft, kAlt+S, ... press a key (on the open menu, if one is); start (Game > Start), go (start
-// button), tickK (K clock ticks), new (NewGame), sizeI, picI, langI (menu entries), min,
+// button), tickK (K clock ticks), new (NewGame), sizeI, picI, langI, musicI, sounds, help,
+// champs (menu entries), load (nothing: the start-up has run), min,
 // restore, resize; seedS seeds the next shuffle, and solve presses that shuffle's walk
 // backwards (keysolve: by the arrows). "?clock=on;go=off" checks what observe() sees on the way.
 void play(frmMirvel& f, const QString& script);

@@ -1,0 +1,54 @@
+#pragma once
+// Test rows kept as data in tests/data/NAME.tsv: a header line naming the columns, then a row
+// per line, fields between TABs, the first naming the row. A line starting with "#" is a
+// comment; \n \r \t \s \\ stand for a line break, CR, TAB, a blank and a backslash.
+
+#include <QFile>
+#include <QHash>
+#include <QStringList>
+#include <QtTest>
+
+struct Table {
+    QStringList columns;
+    QList<QStringList> rows;
+};
+
+inline QString unescaped(const QString& field) {
+    static const QHash<QChar, QChar> escapes = {
+        {u'n', u'\n'}, {u'r', u'\r'}, {u't', u'\t'}, {u's', u' '}, {u'\\', u'\\'}};
+    QString out;
+    for (qsizetype i = 0; i < field.size(); ++i)
+        out += field[i] == u'\\' && i + 1 < field.size() ? escapes.value(field[++i], u'?') : field[i];
+    return out;
+}
+
+inline const Table& table(const QString& name) {
+    static QHash<QString, Table> loaded;
+    if (!loaded.contains(name)) {
+        QFile file(QStringLiteral(MIRVEL_TEST_DATA "/") + name + QStringLiteral(".tsv"));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("no test data %s", qPrintable(file.fileName()));
+        Table& t = loaded[name];
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+            if (line.startsWith(u'#'))
+                continue;
+            QStringList fields = line.split(u'\t');
+            for (QString& f : fields)
+                f = unescaped(f);
+            t.columns.isEmpty() ? void(t.columns = fields) : t.rows.append(fields);
+        }
+    }
+    return loaded[name];
+}
+
+// One data row per row of the table, each field in a QString column named by the header.
+inline void addTableRows(const QString& name) {
+    const Table& t = table(name);
+    for (const QString& column : t.columns.mid(1))
+        QTest::addColumn<QString>(qstrdup(qPrintable(column))); // QTest keeps the pointer
+    for (const QStringList& row : t.rows) {
+        QTestData& data = QTest::newRow(qPrintable(row[0]));
+        for (qsizetype i = 1; i < t.columns.size(); ++i)
+            data << row.value(i);
+    }
+}
