@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of tests/fuzz (clang, in build-fuzz) and runs each for
 # MIRVEL_FUZZ_SECONDS (default 60), two at a time, from the seeds in tests/fuzz/corpus/<name>
-# and the program's own sounds and help contents.
+# and the program's own sounds.
 # Fails when one finds a crash, a leak or a hang (over 5 s for one input); the input that did it
 # is kept in build-fuzz/artifacts/<target>/ and printed in base64 (up to 16 KiB).
-#   tools/fuzz.sh [TARGET...]        e.g. tools/fuzz.sh fuzz_profile
-#   build-fuzz/bin/fuzz_profile FILE  replays a kept input
+#   tools/fuzz.sh [TARGET...]        e.g. tools/fuzz.sh fuzz_wave
+#   build-fuzz/bin/fuzz_wave FILE  replays a kept input
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${MIRVEL_FUZZ_SECONDS:-60}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_wave fuzz_sitemap fuzz_chmfile)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_wave fuzz_chmfile)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRVEL_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ > /dev/null
@@ -21,7 +21,6 @@ export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_erro
 own_seeds() {
     case $1 in
     fuzz_wave) echo resources/sounds/102.wav resources/sounds/103.wav ;;
-    fuzz_sitemap) echo resources/help/Mirvel.hhc resources/help/*/contents.hhc resources/help/sv/index.html ;;
     esac
 }
 run() { # target: fuzzes into a corpus of its own in build-fuzz, seeded from the tracked one

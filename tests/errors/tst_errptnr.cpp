@@ -79,73 +79,41 @@ private slots:
         QCOMPARE(reports, answers.size());
     }
 
-    // Every trapped procedure, made to fail, reports under its own module and name.
-    void everyTrapReportsItsProcedure_data() { addTableRows(u"traps"_s); }
-    void everyTrapReportsItsProcedure() {
+    // Every trapped procedure, made to fail, reports under its own module and name, and the
+    // code it is answered with acts on it; the clock ticks while the dialog waits.
+    void everyTrap_data() { addTableRows(u"traps"_s); }
+    void everyTrap() {
         QFETCH(QString, module);
+        QFETCH(QString, procedure);
         QFETCH(QString, script);
-        const QByteArray name = QTest::currentDataTag(), in = module.toLatin1();
-        QStringList seen;
-        ModalDriver driver(answer::all(0, &seen, u"Anna"_s)); // retried: the step fails once
-        if (script == u"load")
-            failIn(in.constData(), name.constData());
-        LoadedWindow w({}, &driver);
-        if (script != u"load") {
-            failIn(in.constData(), name.constData());
-            play(*w.form, script);
-        }
-        g_beforeStep = nullptr;
-        QCOMPARE(reports(seen), QStringList{u"6 (Overflow)|%1|%2|1"_s.arg(module, QLatin1String(name))});
-    }
-
-    // The continuation codes on a menu handler, a timer, a callee and the start-up: 0 reports
-    // again as long as the step fails, then goes on; the clock ticks while the dialog waits.
-    void continuationInTheProgram_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("after"); // the window's state afterwards
-        QTest::newRow("menu, retried") << u"mnuSize_Click"_s << u"size0"_s << 0 << u"N=3"_s;
-        QTest::newRow("menu, left") << u"mnuSize_Click"_s << u"size0"_s << 2 << u"N=5"_s;
-        QTest::newRow("timer, retried") << u"Timer1_Timer"_s << u"start tick"_s << 0 << u"secs=1"_s;
-        QTest::newRow("timer, left") << u"Timer1_Timer"_s << u"start tick"_s << 2 << u"secs=1"_s;
-        QTest::newRow("callee, next step") << u"Shuffle"_s << u"start"_s << 1 << u"clock=on"_s;
-        QTest::newRow("start-up, retried") << u"Form_Load"_s << u"load"_s << 0 << u"N=5;lang=0"_s;
-    }
-    void continuationInTheProgram() {
-        QFETCH(QString, name);
-        QFETCH(QString, script);
-        QFETCH(int, code);
+        QFETCH(QString, code);
+        QFETCH(QString, fails);
         QFETCH(QString, after);
+        const QByteArray in = module.toLatin1(), name = procedure.toLatin1();
+        const int failures = fails.toInt();
+        const bool waits = procedure == u"Timer1_Timer" && code == u"2";
         QStringList seen;
         frmMirvel* form = nullptr;
         int ticksWhileOpen = 0;
-        ModalDriver driver([&](QWidget* w) {
-            if (w->objectName() == u"frmInfo")
-                return answer::okAboutBox(w);
-            seen.append(u"report"_s);
-            if (name == u"Timer1_Timer" && code == 2) {
-                const int before = form->GameSeconds;
-                QTest::qWait(1100);
-                ticksWhileOpen = form->GameSeconds - before;
-            }
-            answer::continueWith(w, code);
+        ModalDriver driver([&, answer = answer::all(code.toInt(), &seen, u"Anna"_s)](QWidget* w) {
+            const int before = form ? int(form->GameSeconds) : 0;
+            if (waits && w->objectName() == u"ErrPtnr")
+                QTest::qWait(1100), ticksWhileOpen = int(form->GameSeconds) - before;
+            answer(w);
         });
-        const QByteArray procedure = name.toLatin1();
-        const int failures = code == 0 ? 3 : 1;
         if (script == u"load")
-            failIn("frmMirvel", procedure.constData(), failures);
+            failIn(in.constData(), name.constData(), failures);
         LoadedWindow w({}, &driver);
         form = w.form.get();
         if (script != u"load") {
-            failIn("frmMirvel", procedure.constData(), failures);
+            failIn(in.constData(), name.constData(), failures);
             play(*w.form, script);
         }
         g_beforeStep = nullptr;
-        QCOMPARE(seen.size(), failures);
-        QCOMPARE(observe(*w.form, after), after);
-        if (name == u"Timer1_Timer" && code == 2)
-            QVERIFY2(ticksWhileOpen >= 1, "the clock goes on while the dialog waits");
+        QCOMPARE(reports(seen), QStringList(failures, u"6 (Overflow)|%1|%2|1"_s.arg(module, procedure)));
+        if (!after.isEmpty())
+            QCOMPARE(observe(*w.form, after), after);
+        QVERIFY2(!waits || ticksWhileOpen >= 1, "the clock goes on while the dialog waits");
     }
 
     void closingTheWindowLeavesTheProcedure() {

@@ -9,6 +9,7 @@
 #include "shell/ProgramInfo.h"
 #include "support/ModalDriver.h"
 #include "support/ProgramTexts.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 #include "support/UrlCatcher.h"
@@ -71,10 +72,7 @@ QStringList pdfLines(const QString& pdf) {
     QProcess p;
     p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
     p.waitForFinished();
-    QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
-    return lines;
+    return QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
 }
 
 } // namespace
@@ -98,85 +96,55 @@ private slots:
     }
 
     // Each report appends its protocol and an empty line to the log, before the dialog shows.
+    // The version's lines come from what uname reports.
+    void everyReportIsLogged_data() { addTableRows(u"os-version"_s); }
     void everyReportIsLogged() {
+        QFETCH(QString, release);
+        QFETCH(QString, version);
+        QFETCH(QString, build);
+        protocolSources::osVersion = [&] { return osVersionOf(u"Linux"_s, release, u"#1 SMP"_s); };
         QByteArray logWhileShown;
         report([&](ErrPtnr&) { logWhileShown = readFile(file(u"EPT"_s)); });
         report();
         const QByteArray one =
-            expectedProtocol(u"          Version:\t6.1\r\n          Build:\t0   -18-amd64 #1 SMP\r\n"_s).toLatin1();
+            expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(version, build)).toLatin1();
         QCOMPARE(logWhileShown, one + "\r\n");
         QCOMPARE(readFile(file(u"EPT"_s)), one + "\r\n" + one + "\r\n");
     }
 
-    // The version's lines from what uname reports: the build keeps its low 16 bits only.
-    void versionLines_data() {
-        QTest::addColumn<QString>("release");
-        QTest::addColumn<QString>("lines");
-        QTest::newRow("Debian kernel") << u"6.1.0-18-amd64"_s << u"6.1|0   -18-amd64 #1 SMP"_s;
-        QTest::newRow("two numbers") << u"5.10"_s << u"5.10|0   #1 SMP"_s;
-        QTest::newRow("a large build") << u"4.19.70000+rt"_s << u"4.19|4464   +rt #1 SMP"_s;
-        QTest::newRow("no numbers") << u"custom"_s << u"0.0|0   custom #1 SMP"_s;
-    }
-    void versionLines() {
-        QFETCH(QString, release);
-        QFETCH(QString, lines);
-        protocolSources::osVersion = [&] { return osVersionOf(u"Linux"_s, release, u"#1 SMP"_s); };
-        QString protocol;
-        report([&](ErrPtnr& dialog) { dialog.BuildProtocol(protocol); });
-        const QStringList parts = lines.split(u'|');
-        QCOMPARE(protocol,
-                 expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(parts[0], parts[1])));
-    }
-
     // Save: asks before it replaces a file, confirms only what was written, and writes to the
     // per-user folder when the program's folder is read-only.
-    void save_data() {
-        QTest::addColumn<QByteArray>("before"); // the .ERR file before ("-": none)
-        QTest::addColumn<bool>("yes");          // the answer to the question
-        QTest::addColumn<QString>("where");     // folder, user or nowhere
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("new file") << QByteArray("-") << true << u"folder"_s << QStringList{text(u"Written"_s)} << true;
-        QTest::newRow("exists, No") << QByteArray("old") << false << u"folder"_s << QStringList{text(u"Overwrite"_s)}
-                                    << false;
-        QTest::newRow("exists, Yes") << QByteArray("old") << true << u"folder"_s
-                                     << QStringList{text(u"Overwrite"_s), text(u"Written"_s)} << true;
-        QTest::newRow("read-only folder")
-            << QByteArray("-") << true << u"user"_s << QStringList{text(u"Written"_s)} << true;
-        QTest::newRow("nowhere to write")
-            << QByteArray("-") << true << u"nowhere"_s << QStringList{text(u"NotWritten"_s)} << false;
-    }
+    void save_data() { addTableRows(u"protocol-save"_s); }
     void save() {
-        QFETCH(QByteArray, before);
-        QFETCH(bool, yes);
+        QFETCH(QString, before);
+        QFETCH(QString, answer);
         QFETCH(QString, where);
-        QFETCH(QStringList, messages);
-        QFETCH(bool, replaced);
+        QFETCH(QString, messages);
+        QFETCH(QString, replaced);
         QTemporaryDir user;
         openToNobody(user.path());
         qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
-        const QString target = where == u"folder"_s ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_protocol.ERR"_s);
-        if (before != "-")
-            writeFile(target, before), setMode(target, 0666);
-        if (where != u"folder"_s)
-            setMode(m_folder.path(), 0555);
-        if (where == u"nowhere"_s)
-            setMode(user.path(), 0555);
+        const QString target = where == u"folder" ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_protocol.ERR"_s);
+        if (before != u"-")
+            writeFile(target, before.toLatin1()), setMode(target, 0666);
+        setMode(m_folder.path(), where == u"folder" ? 0777 : 0555);
+        setMode(user.path(), where == u"nowhere" ? 0555 : 0777);
         QStringList seen;
         {
             Unprivileged nobody;
-            report(pressProtocol(1, &seen, yes ? QMessageBox::Yes : QMessageBox::No));
+            report(pressProtocol(1, &seen, answer == u"yes" ? QMessageBox::Yes : QMessageBox::No));
         }
         setMode(m_folder.path(), 0777);
         qputenv("XDG_DATA_HOME", qgetenv("HOME") + "/data");
-        for (QString& m : messages)
-            m = m.arg(target);
-        QCOMPARE(seen, messages);
+        QStringList expected;
+        for (const QString& key : messages.split(u' '))
+            expected.append(text(key).arg(target));
+        QCOMPARE(seen, expected);
         const QByteArray saved = readFile(target);
-        QCOMPARE(saved.startsWith(Separator.toLatin1()) && saved.endsWith("\r\n\r\n"), replaced);
-        if (!replaced && before != "-")
-            QCOMPARE(saved, before);
-        QVERIFY(!QFile::exists(file(u"ERR"_s)) || where == u"folder"_s);
+        QCOMPARE(saved.startsWith(Separator.toLatin1()) && saved.endsWith("\r\n\r\n"), replaced == u"yes");
+        if (replaced == u"no" && before != u"-")
+            QCOMPARE(saved, before.toLatin1());
+        QVERIFY(!QFile::exists(file(u"ERR"_s)) || where == u"folder");
     }
 
     // The printed lines: wrapped after 73 columns into lines that start with 20 blanks; a long
@@ -217,17 +185,14 @@ private slots:
             description);
         g_printToPdf.clear();
         QCOMPARE(seen, QStringList{});
-        QStringList expected = ::printLines(protocol);
-        for (QString& line : expected)
-            line = line.replace(u'\t', u' ').trimmed();
-        while (expected.last().isEmpty())
-            expected.removeLast();
-        QStringList shown = pdfLines(pdf);
-        for (QString& line : shown)
-            line = line.simplified();
-        for (QString& line : expected)
-            line = line.simplified();
-        QCOMPARE(shown, expected);
+        const auto simplified = [](QStringList lines) {
+            for (QString& line : lines)
+                line = line.simplified();
+            while (!lines.isEmpty() && lines.last().isEmpty())
+                lines.removeLast();
+            return lines;
+        };
+        QCOMPARE(simplified(pdfLines(pdf)), simplified(::printLines(protocol)));
 
         report(pressProtocol(0, &seen)); // this machine has no printer
         QCOMPARE(seen, QStringList{text(u"NoPrinter"_s)});

@@ -9,6 +9,7 @@
 #include "help/HelpWindow.h"
 #include "help/HtmlHelp.h"
 #include "support/ModalDriver.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/UrlCatcher.h"
 #include "support/Window.h"
@@ -142,81 +143,40 @@ private slots:
 
     // A file that is missing, not a help file or damaged: a message naming it, or a window
     // that shows what it can; never a crash or a hang.
-    void damagedFilesEndInAMessage_data() {
-        QTest::addColumn<int>("cut");    // length kept, -1 the whole file
-        QTest::addColumn<int>("flipAt"); // a byte inverted there, -1 none, -7.. a number set below
-        QTest::addColumn<bool>("mustWarn");
-        QTest::newRow("missing") << -2 << -1 << true;
-        QTest::newRow("empty") << 0 << -1 << true;
-        QTest::newRow("not a help file") << -3 << -1 << true;
-        QTest::newRow("header only") << 0x60 << -1 << true;
-        QTest::newRow("cut in the directory") << 0x1000 << -1 << true;
-        QTest::newRow("cut in half") << -4 << -1 << false;
-        QTest::newRow("last block cut") << -5 << -1 << false;
-        QTest::newRow("signature") << -1 << 0x01 << true;
-        QTest::newRow("directory offset") << -1 << 0x4D << true;
-        QTest::newRow("directory length") << -1 << 0x53 << true;
-        QTest::newRow("block length") << -1 << 0x78 + 0x12 << true;
-        QTest::newRow("directory chunk") << -1 << 0x140 << false;
-        QTest::newRow("content section") << -1 << -6 << false;
-        // Found by tests/fuzz/fuzz_chmfile: chmlib divides by these numbers (SIGFPE).
-        QTest::newRow("no LZX window") << -1 << -7 << true;
-        QTest::newRow("LZX window past 32 bits") << -1 << -8 << true;
-        QTest::newRow("no LZX windows per reset") << -1 << -9 << true;
-        QTest::newRow("no LZX block length") << -1 << -10 << true;
-        QTest::newRow("LZX window of 2 bytes") << -1 << -11 << true;     // chmlib: a null decoder
-        QTest::newRow("LZX block length of 1 GiB") << -1 << -12 << true; // chmlib: seconds and gigabytes a read
-    }
+    void damagedFilesEndInAMessage_data() { addTableRows(u"damaged-help"_s); }
     void damagedFilesEndInAMessage() {
-        QFETCH(int, cut);
-        QFETCH(int, flipAt);
-        QFETCH(bool, mustWarn);
+        QFETCH(QString, change);
+        QFETCH(QString, warns);
         setHelpLanguage(2000);
         QByteArray data = readFile(BuiltHelp);
-        const QList<int> special{-4, -5, -6};
-        const int size = int(data.size());
-        const int sizes[] = {size / 2, size - 700, size * 3 / 4};
-        if (special.contains(cut))
-            cut = sizes[-4 - cut];
-        if (special.contains(flipAt))
-            flipAt = sizes[-4 - flipAt];
-        if (cut == -3)
-            data = "<html>not a help file</html>";
-        else if (cut >= 0)
-            data.truncate(cut);
-        if (flipAt <= -7) {
-            // Numbers chmlib divides by or sizes its decoder with. The LZX control data ("LZXC",
-            // version, reset interval, window size, windows per reset): the window 0, or 2^17 (in
-            // 32 KiB units: 0 in 32 bits), or no windows per reset, or version 1 (the window then
-            // counts in bytes: 2). The reset table (version 2, blocks, 8, 0x28, two lengths, block
-            // length): the block length 0, or 1 GiB.
-            const QByteArray lzxc("LZXC"), resetTable("\x08\0\0\0\x28\0\0\0", 8);
-            const struct {
-                QByteArray after;
-                int at;
-                QByteArray value;
-            } patches[] = {
-                {lzxc, 12, QByteArray(4, 0)},           {lzxc, 12, QByteArray("\0\0\x02\0", 4)},
-                {lzxc, 16, QByteArray(4, 0)},           {resetTable, 24, QByteArray(8, 0)},
-                {lzxc, 4, QByteArray("\x01\0\0\0", 4)}, {resetTable, 24, QByteArray("\0\0\0\x40\0\0\0\0", 8)},
-            };
-            const auto& patch = patches[-7 - flipAt];
-            const qsizetype anchor = data.indexOf(patch.after);
+        const QStringList word = change.split(u' ');
+        const auto at = [&](const QString& where) { // a byte offset, or a share of the file
+            return where.endsWith(u'%')     ? data.size() * where.chopped(1).toInt() / 100
+                   : where.startsWith(u'-') ? data.size() + where.toInt()
+                                            : where.toInt(nullptr, 0);
+        };
+        if (word[0] == u"text")
+            data = change.mid(5).toLatin1();
+        else if (word[0] == u"cut")
+            data.truncate(at(word[1]));
+        else if (word[0] == u"flip")
+            data[at(word[1])] = char(~data[at(word[1])]);
+        else if (word[0] == u"set") { // set ANCHOR OFFSET HEX: bytes after the first ANCHOR
+            const qsizetype anchor = data.indexOf(QByteArray::fromHex(word[1].toLatin1()));
             QVERIFY(anchor > 0);
-            data.replace(anchor + patch.at, patch.value.size(), patch.value);
-        } else if (flipAt >= 0) {
-            data[flipAt] = char(~data[flipAt]);
+            const QByteArray value = QByteArray::fromHex(word[3].toLatin1());
+            data.replace(anchor + word[2].toInt(), value.size(), value);
         }
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Mirvel.chm"_s);
-        if (cut != -2)
+        if (word[0] != u"missing")
             writeFile(path, data);
         QStringList seen;
         ModalDriver driver(answer::all(2, &seen));
         HtmlHelp(nullptr, path, 0, 0);
         QApplication::processEvents();
         const QString warning = u"box:Mirvel|"_s + helpText(u"sv"_s, HelpText::CannotOpen) + u'\n' + path;
-        if (mustWarn)
+        if (warns == u"yes")
             QCOMPARE(seen, QStringList{warning});
         else
             QVERIFY(seen == QStringList{warning} || (seen.isEmpty() && helpWindows().size() == 1));

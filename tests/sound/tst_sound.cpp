@@ -7,6 +7,7 @@
 #include "sound/Sound.h"
 #include "sound/WaveFile.h"
 #include "support/SoundServer.h"
+#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 #include "support/Window.h"
@@ -45,25 +46,13 @@ class TestSound : public QObject {
 private slots:
     void init() { clearUserStore(); }
 
+    void commands_data() { addTableRows(u"mci-commands"_s); }
     void commands() {
-        // clang-format off
-        const std::pair<const char16_t*, const char16_t*> rows[] = { // verb|device|file|alias|item, "" if refused
-            {u"open sequencer!/tmp/~tmp.mid alias midi", u"open|sequencer|/tmp/~tmp.mid|midi|"},
-            {u"open sequencer!/tmp/my tunes/~tmp.mid alias midi", u"open|sequencer|/tmp/my tunes/~tmp.mid|midi|"},
-            {u"open sequencer!/tmp/a alias b/~tmp.mid alias midi", u"open|sequencer|/tmp/a alias b/~tmp.mid|midi|"},
-            {u"OPEN Sequencer!/x.mid ALIAS Midi", u"open|sequencer|/x.mid|midi|"},
-            {u"play midi", u"play|||midi|"}, {u"close midi", u"close|||midi|"},
-            {u"status midi length", u"status|||midi|length"}, {u"seek midi to 480", u"seek|||midi|480"},
-            {u"open sequencer alias midi", u""}, {u"open sequencer!/x.mid", u""}, {u"status midi", u""},
-            {u"play", u""}, {u"play midi now", u""}, {u"seek midi 480", u""}, {u"", u""},
-        };
-        // clang-format on
-        for (const auto& [text, expected] : rows) {
-            const auto c = parseMciCommand(QString::fromUtf16(text));
-            const QStringList parsed = c ? QStringList{c->verb, c->device, c->file, c->alias, c->item} : QStringList();
-            QCOMPARE(QString::fromUtf16(text) + u" -> "_s + parsed.join(u'|'),
-                     QString::fromUtf16(text) + u" -> "_s + QString::fromUtf16(expected));
-        }
+        QFETCH(QString, command);
+        QFETCH(QString, parsed);
+        const auto c = parseMciCommand(command);
+        const QStringList read = c ? QStringList{c->verb, c->device, c->file, c->alias, c->item} : QStringList();
+        QCOMPARE(read.join(u'|'), parsed);
     }
 
     void damagedEffectsAreRefused() {

@@ -57,18 +57,6 @@ inline int errorOf(const std::function<void()>& call) {
     return 0;
 }
 
-// One data row per element of `rows`, named by `name(row)`, in the column "row" (fetch it
-// with QFETCH(Row, row)); without `name`, by its field `name`. The row type needs
-// Q_DECLARE_METATYPE.
-template <class Row, std::size_t N, class Name> void addRows(const Row (&rows)[N], Name name) {
-    QTest::addColumn<Row>("row");
-    for (const Row& r : rows)
-        QTest::newRow(qPrintable(name(r))) << r;
-}
-template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
-    addRows(rows, [](const Row& r) { return QString::fromUtf8(r.name); });
-}
-
 #define MIRVEL_TEST_MAIN(TestClass)                                                                                    \
     int main(int argc, char** argv) {                                                                                  \
         testenv::prepare();                                                                                            \
