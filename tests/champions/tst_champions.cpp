@@ -19,26 +19,22 @@ private slots:
 
     void records_data() { addTableRows(u"champions"_s); }
     void records() {
-        QFETCH(QString, before);
-        QFETCH(QString, seconds);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QFETCH(QString, seen);
+        QFETCH(Row, row);
         LoadedWindow w;
-        if (before != u"-") {
-            store(u"Highscore/5"_s, before);
+        if (row["before"] != u"-") {
+            store(u"Highscore/5"_s, row["before"]);
             store(u"Highscore/Name5"_s, QString());
         }
         QStringList shown;
-        ModalDriver driver(answer::all(2, &shown, typed));
-        w.form->GameSeconds = seconds.toInt();
+        ModalDriver driver(answer::all(2, &shown, row["typed"]));
+        w.form->GameSeconds = row["seconds"].toInt();
         w.form->WriteHighScore();
         const QString prompt = u"prompt:"_s + texts::tableText(128) + u'|' + texts::tableText(126);
-        QCOMPARE(shown.join(u';'), seen == u"prompt" ? prompt : seen);
-        kept = u"best5="_s + kept;
-        QCOMPARE(observe(*w.form, kept), kept);
+        QCOMPARE(shown.join(u';'), row["seen"] == u"prompt" ? prompt : row["seen"]);
+        row["kept"] = u"best5="_s + row["kept"];
+        QCOMPARE(observe(*w.form, row["kept"]), row["kept"]);
         QCOMPARE(QSettings(u"Mirvel"_s, u"Mirvel"_s).allKeys().filter(u"Highscore/"_s).size(),
-                 kept.contains(u"-/-"_s) ? 0 : 2);
+                 row["kept"].contains(u"-/-"_s) ? 0 : 2);
     }
 
     void listShownInAMessageBox() {

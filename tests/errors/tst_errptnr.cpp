@@ -83,36 +83,31 @@ private slots:
     // code it is answered with acts on it; the clock ticks while the dialog waits.
     void everyTrap_data() { addTableRows(u"traps"_s); }
     void everyTrap() {
-        QFETCH(QString, module);
-        QFETCH(QString, procedure);
-        QFETCH(QString, script);
-        QFETCH(QString, code);
-        QFETCH(QString, fails);
-        QFETCH(QString, after);
-        const QByteArray in = module.toLatin1(), name = procedure.toLatin1();
-        const int failures = fails.toInt();
-        const bool waits = procedure == u"Timer1_Timer" && code == u"2";
+        QFETCH(Row, row);
+        const QByteArray in = row["module"].toLatin1(), name = row["procedure"].toLatin1();
+        const int failures = row["fails"].toInt();
+        const bool waits = row["procedure"] == u"Timer1_Timer" && row["code"] == u"2";
         QStringList seen;
         frmMirvel* form = nullptr;
         int ticksWhileOpen = 0;
-        ModalDriver driver([&, answer = answer::all(code.toInt(), &seen, u"Anna"_s)](QWidget* w) {
+        ModalDriver driver([&, answer = answer::all(row["code"].toInt(), &seen, u"Anna"_s)](QWidget* w) {
             const int before = form ? int(form->GameSeconds) : 0;
             if (waits && w->objectName() == u"ErrPtnr")
                 QTest::qWait(1100), ticksWhileOpen = int(form->GameSeconds) - before;
             answer(w);
         });
-        if (script == u"load")
+        if (row["script"] == u"load")
             failIn(in.constData(), name.constData(), failures);
         LoadedWindow w({}, &driver);
         form = w.form.get();
-        if (script != u"load") {
+        if (row["script"] != u"load") {
             failIn(in.constData(), name.constData(), failures);
-            play(*w.form, script);
+            play(*w.form, row["script"]);
         }
         g_beforeStep = nullptr;
-        QCOMPARE(reports(seen), QStringList(failures, u"6 (Overflow)|%1|%2|1"_s.arg(module, procedure)));
-        if (!after.isEmpty())
-            QCOMPARE(observe(*w.form, after), after);
+        QCOMPARE(reports(seen), QStringList(failures, u"6 (Overflow)|%1|%2|1"_s.arg(row["module"], row["procedure"])));
+        if (!row["after"].isEmpty())
+            QCOMPARE(observe(*w.form, row["after"]), row["after"]);
         QVERIFY2(!waits || ticksWhileOpen >= 1, "the clock goes on while the dialog waits");
     }
 

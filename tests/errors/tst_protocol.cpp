@@ -99,15 +99,14 @@ private slots:
     // The version's lines come from what uname reports.
     void everyReportIsLogged_data() { addTableRows(u"os-version"_s); }
     void everyReportIsLogged() {
-        QFETCH(QString, release);
-        QFETCH(QString, version);
-        QFETCH(QString, build);
-        protocolSources::osVersion = [&] { return osVersionOf(u"Linux"_s, release, u"#1 SMP"_s); };
+        QFETCH(Row, row);
+        protocolSources::osVersion = [&] { return osVersionOf(u"Linux"_s, row["release"], u"#1 SMP"_s); };
         QByteArray logWhileShown;
         report([&](ErrPtnr&) { logWhileShown = readFile(file(u"EPT"_s)); });
         report();
         const QByteArray one =
-            expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(version, build)).toLatin1();
+            expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(row["version"], row["build"]))
+                .toLatin1();
         QCOMPARE(logWhileShown, one + "\r\n");
         QCOMPARE(readFile(file(u"EPT"_s)), one + "\r\n" + one + "\r\n");
     }
@@ -116,35 +115,31 @@ private slots:
     // per-user folder when the program's folder is read-only.
     void save_data() { addTableRows(u"protocol-save"_s); }
     void save() {
-        QFETCH(QString, before);
-        QFETCH(QString, answer);
-        QFETCH(QString, where);
-        QFETCH(QString, messages);
-        QFETCH(QString, replaced);
+        QFETCH(Row, row);
         QTemporaryDir user;
         openToNobody(user.path());
         qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
-        const QString target = where == u"folder" ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_protocol.ERR"_s);
-        if (before != u"-")
-            writeFile(target, before.toLatin1()), setMode(target, 0666);
-        setMode(m_folder.path(), where == u"folder" ? 0777 : 0555);
-        setMode(user.path(), where == u"nowhere" ? 0555 : 0777);
+        const QString target = row["where"] == u"folder" ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_protocol.ERR"_s);
+        if (row["before"] != u"-")
+            writeFile(target, row["before"].toLatin1()), setMode(target, 0666);
+        setMode(m_folder.path(), row["where"] == u"folder" ? 0777 : 0555);
+        setMode(user.path(), row["where"] == u"nowhere" ? 0555 : 0777);
         QStringList seen;
         {
             Unprivileged nobody;
-            report(pressProtocol(1, &seen, answer == u"yes" ? QMessageBox::Yes : QMessageBox::No));
+            report(pressProtocol(1, &seen, row["answer"] == u"yes" ? QMessageBox::Yes : QMessageBox::No));
         }
         setMode(m_folder.path(), 0777);
         qputenv("XDG_DATA_HOME", qgetenv("HOME") + "/data");
         QStringList expected;
-        for (const QString& key : messages.split(u' '))
+        for (const QString& key : row["messages"].split(u' '))
             expected.append(text(key).arg(target));
         QCOMPARE(seen, expected);
         const QByteArray saved = readFile(target);
-        QCOMPARE(saved.startsWith(Separator.toLatin1()) && saved.endsWith("\r\n\r\n"), replaced == u"yes");
-        if (replaced == u"no" && before != u"-")
-            QCOMPARE(saved, before.toLatin1());
-        QVERIFY(!QFile::exists(file(u"ERR"_s)) || where == u"folder");
+        QCOMPARE(saved.startsWith(Separator.toLatin1()) && saved.endsWith("\r\n\r\n"), row["replaced"] == u"yes");
+        if (row["replaced"] == u"no" && row["before"] != u"-")
+            QCOMPARE(saved, row["before"].toLatin1());
+        QVERIFY(!QFile::exists(file(u"ERR"_s)) || row["where"] == u"folder");
     }
 
     // The printed lines: wrapped after 73 columns into lines that start with 20 blanks; a long

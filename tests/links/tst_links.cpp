@@ -145,18 +145,17 @@ private slots:
     // that shows what it can; never a crash or a hang.
     void damagedFilesEndInAMessage_data() { addTableRows(u"damaged-help"_s); }
     void damagedFilesEndInAMessage() {
-        QFETCH(QString, change);
-        QFETCH(QString, warns);
+        QFETCH(Row, row);
         setHelpLanguage(2000);
         QByteArray data = readFile(BuiltHelp);
-        const QStringList word = change.split(u' ');
+        const QStringList word = row["change"].split(u' ');
         const auto at = [&](const QString& where) { // a byte offset, or a share of the file
             return where.endsWith(u'%')     ? data.size() * where.chopped(1).toInt() / 100
                    : where.startsWith(u'-') ? data.size() + where.toInt()
                                             : where.toInt(nullptr, 0);
         };
         if (word[0] == u"text")
-            data = change.mid(5).toLatin1();
+            data = row["change"].mid(5).toLatin1();
         else if (word[0] == u"cut")
             data.truncate(at(word[1]));
         else if (word[0] == u"flip")
@@ -176,7 +175,7 @@ private slots:
         HtmlHelp(nullptr, path, 0, 0);
         QApplication::processEvents();
         const QString warning = u"box:Mirvel|"_s + helpText(u"sv"_s, HelpText::CannotOpen) + u'\n' + path;
-        if (warns == u"yes")
+        if (row["warns"] == u"yes")
             QCOMPARE(seen, QStringList{warning});
         else
             QVERIFY(seen == QStringList{warning} || (seen.isEmpty() && helpWindows().size() == 1));

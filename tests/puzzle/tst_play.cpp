@@ -18,13 +18,11 @@ private slots:
 
     void game_data() { addTableRows(u"play"_s); }
     void game() {
-        QFETCH(QString, ini);
-        QFETCH(QString, script);
-        QFETCH(QString, expected);
-        LoadedWindow w(ini == u"-" ? QByteArray() : QByteArray("") + ini.toUtf8());
+        QFETCH(Row, row);
+        LoadedWindow w(row["ini"] == u"-" ? QByteArray() : QByteArray("") + row["ini"].toUtf8());
         ModalDriver driver(answer::all(2, nullptr, u"Anna"_s));
-        play(*w.form, script);
-        QCOMPARE(observe(*w.form, expected), expected);
+        play(*w.form, row["script"]);
+        QCOMPARE(observe(*w.form, row["expected"]), row["expected"]);
     }
 
     void theClockCountsTheTimersTicks() {

@@ -20,13 +20,10 @@ private slots:
 
     void reading_data() { addTableRows(u"options-reading"_s); }
     void reading() {
-        QFETCH(QString, file);
-        QFETCH(QString, key);
-        QFETCH(QString, read);
-        QFETCH(QString, window);
-        QFETCH(QString, report);
-        const QByteArray ini = file.contains(u'[') ? file.toUtf8() : "[Optionen]\n" + file.toUtf8();
-        QCOMPARE(PrivateProfile::readInt(ini, "Optionen", key.toUtf8(), -99), read.toLongLong());
+        QFETCH(Row, row);
+        const QByteArray ini =
+            row["file"].contains(u'[') ? row["file"].toUtf8() : "[Optionen]\n" + row["file"].toUtf8();
+        QCOMPARE(PrivateProfile::readInt(ini, "Optionen", row["key"].toUtf8(), -99), row["read"].toLongLong());
         // Answered with "Cancel" and with "Ignore": the program goes on either way.
         for (int code : {2, 1}) {
             QStringList seen;
@@ -35,19 +32,18 @@ private slots:
             QVERIFY(w.form->isVisible());
             QCOMPARE(driver.unanswered(), 0);
             const QString first = seen.value(0).section(u' ', 0, 0) + u'|' + seen.value(0).section(u'|', 2, 3);
-            QCOMPARE(seen.isEmpty() ? QString() : first, report);
+            QCOMPARE(seen.isEmpty() ? QString() : first, row["report"]);
             if (code == 2)
-                QCOMPARE(observe(*w.form, window), window);
+                QCOMPARE(observe(*w.form, row["window"]), row["window"]);
         }
     }
 
     void writing_data() { addTableRows(u"options-writing"_s); }
     void writing() {
-        QFETCH(QString, before);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QFETCH(QString, after);
-        QCOMPARE(PrivateProfile::withValue(before.toUtf8(), "Optionen", key.toUtf8(), value.toUtf8()), after.toUtf8());
+        QFETCH(Row, row);
+        QCOMPARE(
+            PrivateProfile::withValue(row["before"].toUtf8(), "Optionen", row["key"].toUtf8(), row["value"].toUtf8()),
+            row["after"].toUtf8());
     }
 
     void rewriteGoesThroughATemporaryFile() {

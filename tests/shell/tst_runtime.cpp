@@ -7,65 +7,51 @@
 #include "support/Table.h"
 #include "support/TestMain.h"
 
-namespace {
-// A cell's number, or -1 for "error".
-double number(const QString& cell) {
-    return cell.startsWith(u"error"_s) ? -1 : cell.toDouble();
-}
-} // namespace
-
 class TestRuntime : public QObject {
     Q_OBJECT
 private slots:
     void wholeNumbers_data() { addTableRows(u"runtime-numbers"_s); }
     void wholeNumbers() {
-        QFETCH(QString, op);
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, result);
-        const double x = a.toDouble();
-        const auto i = [](const QString& v) { return static_cast<rt::Integer>(v.toInt()); };
+        QFETCH(Row, row);
+        const QString op = row["op"];
+        const double x = row["a"].toDouble();
+        const auto a = static_cast<rt::Integer>(x), b = static_cast<rt::Integer>(row["b"].toInt());
         long long got = 0;
         const int raised = errorOf([&] {
-            got = op == u"checked" ? rt::checked(a.toLongLong())
+            got = op == u"checked" ? rt::checked(static_cast<long long>(x))
                   : op == u"CInt"  ? rt::CInt(x)
                   : op == u"CLng"  ? rt::CLng(x)
-                  : op == u"idiv"  ? rt::idiv(i(a), i(b))
-                  : op == u"mod"   ? rt::mod(i(a), i(b))
-                  : op == u"mul"   ? rt::mul(i(a), i(b))
-                  : op == u"add"   ? rt::add(i(a), i(b))
-                                   : rt::Not(i(a));
+                  : op == u"idiv"  ? rt::idiv(a, b)
+                  : op == u"mod"   ? rt::mod(a, b)
+                  : op == u"mul"   ? rt::mul(a, b)
+                  : op == u"add"   ? rt::add(a, b)
+                                   : rt::Not(a);
         });
-        QCOMPARE(raised ? u"error %1"_s.arg(raised) : QString::number(got), result);
+        QCOMPARE(raised ? u"error %1"_s.arg(raised) : QString::number(got), row["result"]);
     }
 
     void texts_data() { addTableRows(u"runtime-texts"_s); }
     void texts() {
-        QFETCH(QString, text);
-        QFETCH(QString, val);
-        QFETCH(QString, cdbl);
-        QCOMPARE(rt::Val(text), val.toDouble());
+        QFETCH(Row, row);
+        QCOMPARE(rt::Val(row["text"]), row["val"].toDouble());
         double got = 0;
-        const int raised = errorOf([&] { got = rt::CDbl(text); });
-        QCOMPARE(raised ? u"error"_s : QString::number(got), cdbl);
-        QCOMPARE(raised, cdbl == u"error" ? 13 : 0);
+        const int raised = errorOf([&] { got = rt::CDbl(row["text"]); });
+        QCOMPARE(raised ? u"error"_s : QString::number(got), row["cdbl"]);
+        QCOMPARE(raised, row["cdbl"] == u"error" ? 13 : 0);
         // The signed text form of the whole numbers among them.
         if (!raised)
-            QCOMPARE(rt::Str(static_cast<long long>(got)), (got < 0 ? u""_s : u" "_s) + text.trimmed());
+            QCOMPARE(rt::Str(static_cast<long long>(got)), (got < 0 ? u""_s : u" "_s) + row["text"].trimmed());
     }
 
     void board_data() { addTableRows(u"runtime-board"_s); }
     void board() {
-        QFETCH(QString, W);
-        QFETCH(QString, H);
-        QFETCH(QString, N);
-        QFETCH(QString, S);
-        QFETCH(QString, M);
-        QFETCH(QString, T);
+        QFETCH(Row, row);
         BoardGeometry g;
-        const int error = errorOf([&] { g = boardGeometry(W.toDouble(), H.toDouble(), N.toInt()); });
-        QCOMPARE(error ? u"error"_s : u"%1 %2 %3"_s.arg(g.S).arg(g.M).arg(g.T), error ? S : S + u' ' + M + u' ' + T);
-        QCOMPARE(error, number(S) < 0 ? 6 : 0);
+        const int error =
+            errorOf([&] { g = boardGeometry(row["W"].toDouble(), row["H"].toDouble(), row["N"].toInt()); });
+        const QString smt = row["S"] + u' ' + row["M"] + u' ' + row["T"];
+        QCOMPARE(error ? u"error"_s : u"%1 %2 %3"_s.arg(g.S).arg(g.M).arg(g.T), row["S"] == u"error" ? row["S"] : smt);
+        QCOMPARE(error, row["S"] == u"error" ? 6 : 0);
     }
 
     void workedExample() {

@@ -48,11 +48,10 @@ private slots:
 
     void commands_data() { addTableRows(u"mci-commands"_s); }
     void commands() {
-        QFETCH(QString, command);
-        QFETCH(QString, parsed);
-        const auto c = parseMciCommand(command);
+        QFETCH(Row, row);
+        const auto c = parseMciCommand(row["command"]);
         const QStringList read = c ? QStringList{c->verb, c->device, c->file, c->alias, c->item} : QStringList();
-        QCOMPARE(read.join(u'|'), parsed);
+        QCOMPARE(read.join(u'|'), row["parsed"]);
     }
 
     void damagedEffectsAreRefused() {

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QMap>
 #include <QStringList>
 #include <QtTest>
 
@@ -41,14 +42,17 @@ inline const Table& table(const QString& name) {
     return loaded[name];
 }
 
-// One data row per row of the table, each field in a QString column named by the header.
+// A row of a table: its fields by column name.
+using Row = QMap<QString, QString>;
+
+// One data row per row of the table, in the column "row" (QFETCH(Row, row)).
 inline void addTableRows(const QString& name) {
     const Table& t = table(name);
-    for (const QString& column : t.columns.mid(1))
-        QTest::addColumn<QString>(qstrdup(qPrintable(column))); // QTest keeps the pointer
-    for (const QStringList& row : t.rows) {
-        QTestData& data = QTest::newRow(qPrintable(row[0]));
+    QTest::addColumn<Row>("row");
+    for (const QStringList& fields : t.rows) {
+        Row row;
         for (qsizetype i = 1; i < t.columns.size(); ++i)
-            data << row.value(i);
+            row[t.columns[i]] = fields.value(i);
+        QTest::newRow(qPrintable(fields[0])) << row;
     }
 }
