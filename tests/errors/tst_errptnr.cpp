@@ -6,6 +6,7 @@
 #include "errors/ErrPtnr.h"
 #include "errors/Procedure.h"
 #include "support/ModalDriver.h"
+#include "support/ProgramTexts.h"
 #include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
@@ -151,11 +152,7 @@ private slots:
         QVERIFY(after);
         // A handler with no trap reports under its own names, line 0; Retry runs it again.
         int runs = 0;
-        ModalDriver driver([&](QWidget* w) {
-            seen.append(static_cast<ErrPtnr*>(w)->lblError[2]->text() + u'|' +
-                        static_cast<ErrPtnr*>(w)->lblError[3]->text());
-            answer::continueWith(w, 0);
-        });
+        ModalDriver driver(answer::all(0, &seen));
         reportUntrapped("frmMirvel", "mnuBild_Click", [&] {
             if (++runs < 3)
                 raiseError(ErrNo::ResourceNotFound);
@@ -163,7 +160,8 @@ private slots:
         QCOMPARE(runs, 3);
         QCOMPARE(seen,
                  (QStringList{u"9 (Subscript out of range)|Caller|Outer|1"_s, u"6 (Overflow)|Testmodul|Failing|2"_s,
-                              u"51 (boom)|Caller|Outer|3"_s, u"mnuBild_Click|0"_s, u"mnuBild_Click|0"_s}));
+                              u"51 (boom)|Caller|Outer|3"_s, u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s,
+                              u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s}));
     }
 
     void programLineIsFilledOnceFromTheExecutable() {
@@ -171,7 +169,7 @@ private slots:
         dialog.SetProgInfo(QString());
         ModalDriver driver(answer::all(1));
         FailingProcedure().run();
-        QCOMPARE(dialog.lblProgInfo->text(), u"tst_errptnr  V2.0.203"_s);
+        QCOMPARE(dialog.lblProgInfo->text(), texts::text(u"proginfo"_s));
         dialog.SetProgInfo(u"Mirvel special"_s);
         FailingProcedure().run();
         QCOMPARE(dialog.lblProgInfo->text(), u"Mirvel special"_s);
@@ -203,15 +201,8 @@ private slots:
         QVERIFY(openAfterProtocolButton);         // only the continue buttons close it
         QVERIFY2(clockTicks >= 5, "timers keep running while the dialog waits");
         QCOMPARE(focused, u"cmdProtocol(0)"_s);
-        QCOMPARE(dialog.size(), QSize(481, 333)); // 7215 x 4995 twips
-        const QList<QRect> frames = {dialog.framComment->geometry(), dialog.framFehler->geometry(),
-                                     dialog.framProgInfo->geometry(), dialog.framProtocol->geometry(),
-                                     dialog.framContinue->geometry()};
-        QCOMPARE(frames,
-                 (QList<QRect>{
-                     {0, 0, 481, 65}, {0, 65, 481, 113}, {0, 178, 481, 41}, {0, 219, 481, 57}, {0, 276, 481, 57}}));
-        QCOMPARE(dialog.cmdContinue[3]->geometry(), QRect(376, 16, 89, 33));
-        QCOMPARE(dialog.lblError[0]->size(), QSize(340, 45)); // the description box does not grow
+        QCOMPARE(dialog.size(), QSize(481, 333)); // 7215 x 4995 twips, not grown by a long text
+        QCOMPARE(dialog.lblError[0]->size(), QSize(340, 45));
         for (auto* b : dialog.cmdContinue)
             QVERIFY(!b->isDefault());
     }

@@ -23,21 +23,6 @@ using texts::text;
 
 namespace {
 
-const QString Separator = QString(70, u'-') + u"\r\n"_s;
-
-// The protocol of an overflow in Testmodul.Failing, line 2, on 03-04-2026 at 17:06:07.
-QString expectedProtocol(const QString& build) {
-    return Separator + u"F E H L E R P R O T O K O L L  /  E R R O R   P R O T O C O L L\r\n"_s + Separator +
-           u"PROGRAMM-INFO:\r\n          Mirvel 1.2.3\r\n"_s + Separator +
-           u"FEHLERBESCHREIBUNG / ERROR DESCRIPTION:\r\n"
-           "          Fehler-Nr / error :\t6 (Overflow)\r\n"
-           "          Modul:\tTestmodul\r\n"
-           "          Prozedur / procedure:\tFailing\r\n"
-           "          Zeile / Line:\t2\r\n"
-           "          Datum/Uhrzeit (Date/Time):\t03-04-2026 / 17:06:07\r\n"_s +
-           Separator + u"SYSTEMINFO:\r\n          Plattform/Environment:\tLinux\r\n"_s + build + Separator;
-}
-
 // Reports an error in step 2 of Testmodul.Failing; `press` acts on the dialog, then it is ignored.
 void report(const std::function<void(ErrPtnr&)>& press = {}, const QString& description = {}) {
     ModalDriver driver([&](QWidget* w) {
@@ -104,9 +89,7 @@ private slots:
         QByteArray logWhileShown;
         report([&](ErrPtnr&) { logWhileShown = readFile(file(u"EPT"_s)); });
         report();
-        const QByteArray one =
-            expectedProtocol(u"          Version:\t%1\r\n          Build:\t%2\r\n"_s.arg(row["version"], row["build"]))
-                .toLatin1();
+        const QByteArray one = text(u"protocol"_s).arg(row["version"], row["build"]).toLatin1();
         QCOMPARE(logWhileShown, one + "\r\n");
         QCOMPARE(readFile(file(u"EPT"_s)), one + "\r\n" + one + "\r\n");
     }
@@ -136,7 +119,7 @@ private slots:
             expected.append(text(key).arg(target));
         QCOMPARE(seen, expected);
         const QByteArray saved = readFile(target);
-        QCOMPARE(saved.startsWith(Separator.toLatin1()) && saved.endsWith("\r\n\r\n"), row["replaced"] == u"yes");
+        QCOMPARE(saved.startsWith(QByteArray(70, '-')) && saved.endsWith("\r\n\r\n"), row["replaced"] == u"yes");
         if (row["replaced"] == u"no" && row["before"] != u"-")
             QCOMPARE(saved, row["before"].toLatin1());
         QVERIFY(!QFile::exists(file(u"ERR"_s)) || row["where"] == u"folder");

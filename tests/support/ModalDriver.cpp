@@ -14,9 +14,19 @@ using namespace Qt::StringLiterals;
 ModalDriver::ModalDriver(Answer answer) : m_answer(std::move(answer)) {
     // Every showing counts, also when the same dialog comes back at once.
     qApp->installEventFilter(this);
-    m_timer.setInterval(5);
-    connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-    m_timer.start();
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        // Whichever modal window is on top counts, also one uncovered when another closed.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != m_current)
+            m_current = modal, m_ticksOpen = 0;
+        m_ticksOpen = modal && modal->isVisible() ? m_ticksOpen + 1 : 0;
+        if (m_ticksOpen > 600) {
+            ++m_unanswered, m_ticksOpen = 0;
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            dialog ? dialog->reject() : void(modal->close());
+        }
+    });
+    m_timer.start(5);
 }
 
 ModalDriver::~ModalDriver() {
@@ -27,31 +37,13 @@ bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
         return false;
-    m_current = w;
-    m_ticksOpen = 0;
-    m_names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    m_current = w, m_ticksOpen = 0, ++m_seen;
     // The answer may open further modal windows: it runs from the event loop.
     QTimer::singleShot(0, this, [this, shown = QPointer<QWidget>(w)] {
         if (shown && shown->isVisible())
             m_answer(shown);
     });
     return false;
-}
-
-void ModalDriver::poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    // Whichever modal window is on top counts, also one uncovered when another closed.
-    if (modal != m_current)
-        m_current = modal, m_ticksOpen = 0;
-    m_ticksOpen = modal && modal->isVisible() ? m_ticksOpen + 1 : 0;
-    if (m_ticksOpen > 600) {
-        ++m_unanswered;
-        m_ticksOpen = 0;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    }
 }
 
 namespace answer {
@@ -82,13 +74,6 @@ ModalDriver::Answer all(int code, QStringList* seen, const QString& name) {
         }
         if (seen && !note.isEmpty())
             seen->append(note.join(u'|'));
-    };
-}
-
-ModalDriver::Answer aboutBoxesOnly() {
-    return [](QWidget* w) {
-        if (w->objectName() == QLatin1String("frmInfo"))
-            okAboutBox(w);
     };
 }
 

@@ -4,7 +4,6 @@
 // driver and counted as unanswered, so that a failing test cannot hang.
 
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -14,23 +13,17 @@ public:
     using Answer = std::function<void(QWidget*)>;
     explicit ModalDriver(Answer answer);
     ~ModalDriver() override;
-
-    int seen() const { return m_names.size(); }
-    const QStringList& names() const { return m_names; } // objectName of each window seen
+    int seen() const { return m_seen; }
     int unanswered() const { return m_unanswered; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void poll();
-
     Answer m_answer;
     QTimer m_timer;
     QPointer<QWidget> m_current;
-    int m_ticksOpen = 0;
-    QStringList m_names;
-    int m_unanswered = 0;
+    int m_ticksOpen = 0, m_seen = 0, m_unanswered = 0;
 };
 
 // Answers for the program's own modal windows.
@@ -42,5 +35,4 @@ void okAboutBox(QWidget* aboutBox);
 // Notes each in `seen`: "number (description)|module|procedure|line" for a report,
 // "prompt:title|label" and "box:title|text" for the others.
 ModalDriver::Answer all(int code = 2, QStringList* seen = nullptr, const QString& name = {});
-ModalDriver::Answer aboutBoxesOnly();
 } // namespace answer

@@ -35,7 +35,7 @@ LoadedWindow::LoadedWindow(const QByteArray& ini, ModalDriver* driver) {
     ProgramInfo::setFolder(folder.path());
     if (!ini.isNull())
         writeFile(iniPath(), ini.contains('[') ? ini : "[Optionen]\n" + ini);
-    std::unique_ptr<ModalDriver> own(driver ? nullptr : new ModalDriver(answer::aboutBoxesOnly()));
+    std::unique_ptr<ModalDriver> own(driver ? nullptr : new ModalDriver(answer::all()));
     form = std::make_unique<frmMirvel>();
     form->Form_Load();
     form->show();
