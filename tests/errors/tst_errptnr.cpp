@@ -37,18 +37,6 @@ struct FailingProcedure {
     }
 };
 
-// Makes the first step that module.name reaches fail `times` times with an overflow.
-void failIn(const char* module, const char* name, int times = 1) {
-    g_beforeStep = [=](const char* inModule, const char* proc, int) mutable {
-        if (qstrcmp(module, inModule) == 0 && qstrcmp(name, proc) == 0 && times > 0 && times--)
-            raiseError(ErrNo::Overflow);
-    };
-}
-
-QStringList reports(const QStringList& seen) {
-    return seen.filter(QRegularExpression(u"^\\d"_s));
-}
-
 } // namespace
 
 class TestErrPtnr : public QObject {
@@ -81,35 +69,11 @@ private slots:
     }
 
     // Every trapped procedure, made to fail, reports under its own module and name, and the
-    // code it is answered with acts on it; the clock ticks while the dialog waits.
+    // code it is answered with acts on it.
     void everyTrap_data() { addTableRows(u"traps"_s); }
     void everyTrap() {
         QFETCH(Row, row);
-        const QByteArray in = row["module"].toLatin1(), name = row["procedure"].toLatin1();
-        const int failures = row["fails"].toInt();
-        const bool waits = row["procedure"] == u"Timer1_Timer" && row["code"] == u"2";
-        QStringList seen;
-        frmMirvel* form = nullptr;
-        int ticksWhileOpen = 0;
-        ModalDriver driver([&, answer = answer::all(row["code"].toInt(), &seen, u"Anna"_s)](QWidget* w) {
-            const int before = form ? int(form->GameSeconds) : 0;
-            if (waits && w->objectName() == u"ErrPtnr")
-                QTest::qWait(1100), ticksWhileOpen = int(form->GameSeconds) - before;
-            answer(w);
-        });
-        if (row["script"] == u"load")
-            failIn(in.constData(), name.constData(), failures);
-        LoadedWindow w({}, &driver);
-        form = w.form.get();
-        if (row["script"] != u"load") {
-            failIn(in.constData(), name.constData(), failures);
-            play(*w.form, row["script"]);
-        }
-        g_beforeStep = nullptr;
-        QCOMPARE(reports(seen), QStringList(failures, u"6 (Overflow)|%1|%2|1"_s.arg(row["module"], row["procedure"])));
-        if (!row["after"].isEmpty())
-            QCOMPARE(observe(*w.form, row["after"]), row["after"]);
-        QVERIFY2(!waits || ticksWhileOpen >= 1, "the clock goes on while the dialog waits");
+        runScenario(row);
     }
 
     void closingTheWindowLeavesTheProcedure() {

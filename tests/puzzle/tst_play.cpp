@@ -19,10 +19,7 @@ private slots:
     void game_data() { addTableRows(u"play"_s); }
     void game() {
         QFETCH(Row, row);
-        LoadedWindow w(row["ini"] == u"-" ? QByteArray() : QByteArray("") + row["ini"].toUtf8());
-        ModalDriver driver(answer::all(2, nullptr, u"Anna"_s));
-        play(*w.form, row["script"]);
-        QCOMPARE(observe(*w.form, row["expected"]), row["expected"]);
+        runScenario(row);
     }
 
     void theClockCountsTheTimersTicks() {

@@ -1,11 +1,14 @@
 #include "support/Window.h"
 
+#include "errors/Procedure.h"
 #include "render/ImageControl.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
+#include "support/ProgramTexts.h"
 
 #include <QAccessible>
 #include <QSettings>
+#include <QUrl>
 #include <QtTest>
 #include <map>
 #include <optional>
@@ -78,6 +81,37 @@ namespace {
 
 std::uint64_t g_seed = 0;
 std::vector<int> g_walk;
+// What the scenario's modal windows are answered with, and what they showed.
+int g_code = 2, g_failures = 1, g_waitMs = 0;
+QString g_name;
+QStringList g_seen;
+
+// Words that set a scenario up, before or after the start-up: answer=CODE for the error
+// dialog, wait=MS in it first, name=TEXT for the name prompt, store=KEY:VALUE in the user's
+// store, fails=N and fail=MODULE.PROCEDURE to make its first step fail N times. Texts are
+// percent-encoded (%20 a blank).
+void setUp(const QString& word) {
+    const QString key = word.section(u'=', 0, 0);
+    const QString value = QUrl::fromPercentEncoding(word.section(u'=', 1).toUtf8());
+    if (key == u"answer")
+        g_code = value.toInt();
+    else if (key == u"wait")
+        g_waitMs = value.toInt();
+    else if (key == u"name")
+        g_name = value;
+    else if (key == u"store")
+        store(value.section(u':', 0, 0), value.section(u':', 1));
+    else if (key == u"fails")
+        g_failures = value.toInt();
+    else if (key == u"fail")
+        g_beforeStep = [module = value.section(u'.', 0, 0).toStdString(), name = value.section(u'.', 1).toStdString(),
+                        times = g_failures](const char* inModule, const char* proc, int) mutable {
+            if (module == inModule && name == proc && times > 0 && times--)
+                raiseError(ErrNo::Overflow);
+        };
+    else
+        QFAIL(qPrintable(u"no such setting: "_s + word));
+}
 
 // A start command shuffles a solved board: replay the walk it is going to take.
 void beforeStart(frmMirvel& f) {
@@ -138,6 +172,8 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"help"_s, [](frmMirvel& f, int) { f.mnuOnlinehilfe->trigger(); }},
     {u"champs"_s, [](frmMirvel& f, int) { f.mnuHighScore->trigger(); }},
     {u"load"_s, [](frmMirvel&, int) {}}, // the start-up has run
+    {u"secs"_s, [](frmMirvel& f, int n) { f.GameSeconds = n; }},
+    {u"record"_s, [](frmMirvel& f, int) { f.WriteHighScore(); }},
     {u"min"_s, [](frmMirvel& f, int) { f.showMinimized(), QTest::qWait(10); }},
     {u"restore"_s, [](frmMirvel& f, int) { f.showNormal(), QTest::qWait(10); }},
     {u"resize"_s, [](frmMirvel& f, int) { f.Form_Resize(); }},
@@ -161,6 +197,9 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"music"_s, [](const Arg& a) { return checked(a.f.mnuMusic); }},
     {u"sound"_s, [](const Arg& a) { return num(SoundOn) + (a.f.mnuPlaySounds->isChecked() ? u'+' : u'-'); }},
     {u"offset"_s, [](const Arg&) { return num(LangOffset); }},
+    {u"seen"_s, [](const Arg&) { return g_seen.join(u" ¦ "_s); }},
+    {u"reports"_s, [](const Arg&) { return g_seen.filter(QRegularExpression(u"^\\d"_s)).join(u" ¦ "_s); }},
+    {u"keys"_s, [](const Arg&) { return num(QSettings(u"Mirvel"_s, u"Mirvel"_s).allKeys().filter(u"Highscore/"_s).size()); }},
     {u"ini"_s, [](const Arg&) {
          return QString::fromUtf8(readFile(ProgramInfo::folder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
     {u"best"_s, [](const Arg& a) {
@@ -196,7 +235,12 @@ void play(frmMirvel& f, const QString& script) {
         {u"p"_s, Qt::LeftButton}, {u"r"_s, Qt::RightButton}, {u"m"_s, Qt::MiddleButton}};
     for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
         if (word.startsWith(u'?')) { // a check on the way
-            QCOMPARE(observe(f, word.mid(1)), word.mid(1));
+            const QString expected = withTexts(word.mid(1));
+            QCOMPARE(observe(f, expected), expected);
+            continue;
+        }
+        if (word.contains(u'=')) {
+            setUp(word);
             continue;
         }
         const auto [verb, n] = split(word);
@@ -226,4 +270,29 @@ QString observe(frmMirvel& f, const QString& expected) {
         out.append(name + u'=' + (it == Readers.end() ? u"(unknown)"_s : it->second({f, k, pair.section(u'=', 1)})));
     }
     return out.join(u';');
+}
+
+QString withTexts(QString expected) {
+    static const QRegularExpression key(u"\\{(\\w+)(?:@(\\d))?\\}"_s);
+    for (QRegularExpressionMatch m; (m = key.match(expected)).hasMatch();)
+        expected.replace(m.capturedStart(), m.capturedLength(), texts::text(m.captured(1), m.captured(2).toInt()));
+    return expected;
+}
+
+void runScenario(const Row& row) {
+    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear();
+    ModalDriver driver([](QWidget* w) {
+        if (g_waitMs && w->objectName() == u"ErrPtnr")
+            QTest::qWait(std::exchange(g_waitMs, 0));
+        answer::all(g_code, &g_seen, g_name)(w);
+    });
+    QStringList words = row["script"].split(u' ', Qt::SkipEmptyParts);
+    for (qsizetype i = words.indexOf(u"load"_s); i > 0; --i)
+        setUp(words.takeFirst());
+    LoadedWindow w(row["ini"] == u"-" ? QByteArray() : QByteArray("") + row["ini"].toUtf8(), &driver);
+    play(*w.form, words.join(u' '));
+    g_beforeStep = nullptr;
+    const QString expected = withTexts(row["expected"]);
+    QCOMPARE(observe(*w.form, expected), expected);
+    QCOMPARE(driver.unanswered(), 0);
 }

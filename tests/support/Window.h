@@ -6,6 +6,7 @@
 #include "shell/Globals.h"
 #include "shell/frmMirvel.h"
 #include "support/ModalDriver.h"
+#include "support/Table.h"
 
 #include <QAction>
 #include <QLabel>
@@ -38,18 +39,20 @@ struct LoadedWindow {
 // Plays words on the window: pK, rK, mK press cell K with the left, right or middle button;
 // kLeft, kAlt+S, ... press a key (on the open menu, if one is); start (Game > Start), go (start
 // button), tickK (K clock ticks), new (NewGame), sizeI, picI, langI, musicI, sounds, help,
-// champs (menu entries), load (nothing: the start-up has run), min,
-// restore, resize; seedS seeds the next shuffle, and solve presses that shuffle's walk
-// backwards (keysolve: by the arrows). "?clock=on;go=off" checks what observe() sees on the way.
+// champs (menu entries), load (nothing: the start-up has run), secsK (the game's seconds),
+// record (WriteHighScore), min, restore, resize; seedS seeds the next shuffle, and solve
+// presses that shuffle's walk backwards (keysolve: by the arrows). "?clock=on;go=off" checks
+// what observe() sees on the way; a word with "=" sets the scenario up (see runScenario).
 void play(frmMirvel& f, const QString& script);
 
 // The window's values of the names in `expected` ("empty=15;solved=-1"), in the same form:
 // N, empty, solved, secs, time; clock, go, menu, champs (on/off: the clock, the start button,
 // Game > Start, Game > Champions); tags (of all cells), blank (cells showing the empty
 // picture), last (yes: the last cell shows the last piece), shown (visible tiles); size, pic,
-// lang, music (checked entries), sound, offset, ini (lines ended by "|"), bestN (champion of
-// N x N, "time/name"), atK (tile K's rectangle), imgK=P@x,y,w,h (shows that part of picture P),
-// nameK (what a screen reader is told of tile K).
+// lang, music (checked entries), sound, offset, ini (lines ended by "|"), seen and reports
+// (what the scenario's modal windows showed, joined by " ¦ "), keys (the champions' stored
+// keys), bestN (champion of N x N, "time/name"), atK (tile K's rectangle), imgK=P@x,y,w,h
+// (shows that part of picture P), nameK (what a screen reader is told of tile K).
 QString observe(frmMirvel& f, const QString& expected);
 
 // The cells the empty cell visits when a board of size n, empty at `empty`, is shuffled with
@@ -59,3 +62,11 @@ std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty);
 // Presses the cells of a walk backwards, which undoes the shuffle tile by tile; with `keys`, by
 // the arrow keys.
 void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk, bool keys = false);
+
+// `expected` with each {KEY} or {KEY@LANG} replaced by that text of the program (ProgramTexts.h).
+QString withTexts(QString expected);
+
+// A scenario of a table: the options file "ini" ("-": none), the words of "script" (those
+// before a word "load" set up the start-up), then what observe() must show ("expected").
+// Modal windows are answered as answer::all() does; "seen" and "reports" read what they showed.
+void runScenario(const Row& row);
