@@ -1,14 +1,15 @@
 #!/usr/bin/python3
 """Mirvel against its peers (gnome-taquin, sgt-fifteen) and a minimal Qt 6 window, under one Xvfb
-display without a window manager: launch, memory, idle wake-ups and input latency. Started by
-bench/peers.sh; prints a table, never fails on a time, and exits 1 only when a figure could not be
-measured at all, saying why.
+display without a window manager: launch, memory, idle wake-ups and input latency, and Mirvel's
+tune CPU and click delay on a private sound server. Started by bench/peers.sh; prints a table,
+never fails on a time, and exits 1 only when a figure could not be measured at all, saying why.
 
 The watcher is an X client of its own: it sees windows mapped through MapNotify events, sees the
 screen change by reading pixels back (GetImage) in a loop, and presses through XTEST, the way
 xdotool does, but without starting a process for each press."""
 
 import glob
+import math
 import os
 import select
 import shutil
@@ -18,6 +19,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import zlib
 from collections import Counter
@@ -366,6 +368,43 @@ def start_pulse(tmp):
     return None, None
 
 
+def click_delays(run, server, presses=10):
+    """Milliseconds from each press next to the gap to the first loud 10 ms of its click, heard on
+    the private server's monitor (8 kHz, 16 bit), and the presses not heard."""
+    rec = subprocess.Popen(["parecord", "--server", server, "--device=nul.monitor", "--raw", "--format=s16le",
+                            "--channels=1", "--rate=8000", "--latency-msec=10"], stdout=subprocess.PIPE)
+    samples, first = bytearray(), []
+
+    def read():
+        while block := rec.stdout.read1(4096):
+            if not first:  # the clock's time of the first sample
+                first.append(now() - len(block) / 2 / 8000)
+            samples.extend(block)
+    reader = threading.Thread(target=read, daemon=True)
+    reader.start()
+    time.sleep(2.5)  # a fresh recording delivers its first blocks late
+    points, _ = press_targets(run)
+    pressed = []
+    for i in range(presses):
+        run.scr.move(*points[i % 2])
+        pressed.append(run.scr.click())
+        time.sleep(0.4)
+    rec.terminate()
+    reader.join(2)
+    if not first:
+        raise Unmeasurable("Mirvel: nothing was recorded from the sound server")
+    level = memoryview(bytes(samples)).cast("h")
+    delays = []
+    for t in pressed:
+        for ms in range(-200, 300, 10):
+            at = int((t + ms / 1000 - first[0]) * 8000)
+            window = level[max(at, 0):max(at + 80, 0)]
+            if window and math.sqrt(sum(v * v for v in window) / 80) / 32768 > 0.01:
+                delays.append(ms)  # before 0: the recording's clock is off
+                break
+    return delays, presses - len(delays)
+
+
 def med(xs):
     return statistics.median(xs) if xs else None
 
@@ -426,21 +465,37 @@ def main():
         if not pulse:
             faults.append("memory with music, Mirvel: pulseaudio did not start")
         else:
-            rss, played = [], 0
+            rss, tune_cpu, played = [], [], 0
             for i in range(max(3, RUNS // 2)):
                 def music():
                     run = Run(progs[0], scr, base_env, music=True, pulse=server)
                     try:
                         time.sleep(3)
                         rss.append(rss_mib(run.p.pid))
+                        cpu0 = counters(run.p.pid)[0]
+                        time.sleep(5)
+                        tune_cpu.append((counters(run.p.pid)[0] - cpu0) / 1e9 / 5 * 100)
                         out = subprocess.run(["pactl", "--server", server, "list", "short", "sink-inputs"],
                                              capture_output=True, text=True).stdout
                         return bool(out.strip())
                     finally:
                         run.stop()
                 played += bool(attempt("memory with music", "Mirvel", music))
+
+            def clicks():
+                run = Run(progs[0], scr, base_env, pulse=server)
+                try:
+                    delays, missed = click_delays(run, server)
+                    if delays:
+                        fig["mirvel"]["click"] = med(delays)
+                    notes.append(f"clicks: {len(delays)} of {len(delays) + missed} presses heard (10 ms steps)")
+                finally:
+                    run.stop()
+            attempt("press to click", "Mirvel", clicks)
             pulse.terminate()
             pulse.wait()
+            if tune_cpu:
+                fig["mirvel"]["tune_cpu"] = med(tune_cpu)
             if rss:
                 fig["mirvel"]["rss_music"] = med(rss)
                 notes.append(f"music on: the tune was playing (a sink input on the private server) in "
@@ -497,6 +552,8 @@ def report(progs, fig, notes, faults, res, load0, load1):
         ("rss", "memory: VmRSS, main window shown, music off", "MiB", 1,
          ("< 50 MiB", lambda m, f, ps: m < 50)),
         ("rss_music", "memory: VmRSS, music on (3 s into the tune)", "MiB", 1, None),
+        ("tune_cpu", "CPU while a tune plays (3 to 8 s in)", "% of a core", 1, ("< 5 %", lambda m, f, ps: m < 5)),
+        ("click", "press → its click heard, median", "ms", 0, ("< 50 ms", lambda m, f, ps: m < 50)),
         ("idle_cpu", "idle, no game: CPU", "ms/s", 2, None),
         ("idle_wake", "idle, no game: wake-ups", "/s", 1, ("0 /s", lambda m, f, ps: m == 0)),
         ("game_cpu", "idle in a game: CPU", "ms/s", 2, None),
