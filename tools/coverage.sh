@@ -11,7 +11,7 @@ command -v gcovr > /dev/null || {
 }
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS="--coverage" -DCMAKE_EXE_LINKER_FLAGS="--coverage" > /dev/null
+    -DCMAKE_CXX_FLAGS="--coverage -DMIRVEL_COVERAGE" -DCMAKE_EXE_LINKER_FLAGS="--coverage" > /dev/null
 cmake --build build-coverage
 find build-coverage -name '*.gcda' -delete
 (cd build-coverage && ctest -j2 --output-on-failure > /dev/null)

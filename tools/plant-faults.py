@@ -74,9 +74,15 @@ def run(cmd, **kw):
 
 
 def failing_tests():
-    r = run(["ctest", "-j2", "--timeout", "120", "-E", "tst_sound_heard"], cwd=BUILD,
-            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    return re.findall(r"\d+ - (\S+) \(", r.stdout)
+    """The tests that fail, each with the test functions that failed: "tst_play(game,layout)"."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    r = run(["ctest", "-j2", "--timeout", "120", "-E", "tst_sound_heard"], cwd=BUILD, env=env)
+    found = []
+    for test in re.findall(r"\d+ - (\S+) \(", r.stdout):
+        out = run([os.path.join(BUILD, "bin", test)], env=env, timeout=300).stdout
+        functions = dict.fromkeys(re.findall(r"^FAIL!  : \w+::(\w+)\(", out, re.M))
+        found.append(f"{test}({','.join(functions)})")
+    return found
 
 
 def main():

@@ -38,11 +38,19 @@ inline void prepare() {
         qputenv("PULSE_SERVER", "unix:" + dir + "/no-server");
 }
 
+#ifdef MIRVEL_COVERAGE
+extern "C" void __gcov_dump();
+#endif
+
 // Ends a test run as the program ends: at once. Exit handlers would tear Qt Multimedia's
 // PulseAudio backend down while its own thread still dispatches, which aborts now and then.
+// A coverage build writes its counts first: they are written at exit otherwise.
 [[noreturn]] inline void end(int failed) {
     home().remove();
     std::fflush(nullptr);
+#ifdef MIRVEL_COVERAGE
+    __gcov_dump();
+#endif
     std::_Exit(failed);
 }
 } // namespace testenv
