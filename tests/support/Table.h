@@ -1,7 +1,8 @@
 #pragma once
 // Test rows kept as data in tests/data/NAME.tsv: a header line naming the columns, then a row
-// per line, fields between TABs, the first naming the row. A line starting with "#" is a
-// comment; \n \r \t \s \\ stand for a line break, CR, TAB, a blank and a backslash.
+// per line, fields between TABs, the first naming the row (fields missing at the end are
+// empty). A line starting with "#" is a comment; \n \r \t \s \\ stand for a line break, CR,
+// TAB, a blank and a backslash.
 
 #include <QFile>
 #include <QHash>
@@ -34,6 +35,8 @@ inline const Table& table(const QString& name) {
             if (line.startsWith(u'#'))
                 continue;
             QStringList fields = line.split(u'\t');
+            if (!t.columns.isEmpty() && (fields.size() < 2 || fields.size() > t.columns.size()))
+                qFatal("%s: a row of %d fields: %s", qPrintable(name), int(fields.size()), qPrintable(line));
             for (QString& f : fields)
                 f = unescaped(f);
             t.columns.isEmpty() ? void(t.columns = fields) : t.rows.append(fields);
