@@ -75,14 +75,16 @@ def run(cmd, **kw):
 
 def failing_tests():
     """The tests that fail, each with the test functions that failed: "tst_play(game,layout)"."""
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    r = run(["ctest", "-j2", "--timeout", "120", "-E", "tst_sound_heard"], cwd=BUILD, env=env)
-    found = []
-    for test in re.findall(r"\d+ - (\S+) \(", r.stdout):
-        out = run([os.path.join(BUILD, "bin", test)], env=env, timeout=300).stdout
-        functions = dict.fromkeys(re.findall(r"^FAIL!  : \w+::(\w+)\(", out, re.M))
-        found.append(f"{test}({','.join(functions)})")
-    return found
+    r = run(["ctest", "-j2", "--timeout", "120", "--output-on-failure", "-E", "tst_sound_heard"], cwd=BUILD,
+            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    functions, current = {}, None
+    for line in r.stdout.splitlines():
+        test = re.search(r"Test +#\d+: (\S+) \.", line)
+        if test:
+            current = test.group(1)
+        elif (fail := re.match(r"FAIL!  : \w+::(\w+)\(", line)) and current:
+            functions.setdefault(current, {})[fail.group(1)] = None
+    return [f"{t}({','.join(functions.get(t, {}))})" for t in re.findall(r"\d+ - (\S+) \(", r.stdout)]
 
 
 def main():
