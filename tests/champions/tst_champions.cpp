@@ -1,13 +1,10 @@
 // Guards the champions list: which wins are records, what is kept of the name, the list as shown
 // in each language, and two programs recording at the same moment.
 
-#include "support/ProgramTexts.h"
-#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 
-#include <QMessageBox>
-#include <QSettings>
+#include <QProcess>
 
 class TestChampions : public QObject {
     Q_OBJECT

@@ -7,7 +7,6 @@
 #include "errors/Procedure.h"
 #include "support/ModalDriver.h"
 #include "support/ProgramTexts.h"
-#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 

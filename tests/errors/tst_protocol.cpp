@@ -9,7 +9,6 @@
 #include "shell/ProgramInfo.h"
 #include "support/ModalDriver.h"
 #include "support/ProgramTexts.h"
-#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 #include "support/UrlCatcher.h"

@@ -9,7 +9,6 @@
 #include "help/HelpWindow.h"
 #include "help/HtmlHelp.h"
 #include "support/ModalDriver.h"
-#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/UrlCatcher.h"
 #include "support/Window.h"

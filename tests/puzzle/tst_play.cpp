@@ -5,7 +5,6 @@
 #include "render/ImageControl.h"
 #include "shell/Random.h"
 #include "support/Probe.h"
-#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 

@@ -7,7 +7,6 @@
 #include "sound/Sound.h"
 #include "sound/WaveFile.h"
 #include "support/SoundServer.h"
-#include "support/Table.h"
 #include "support/TestMain.h"
 #include "support/Unprivileged.h"
 #include "support/Window.h"
