@@ -109,6 +109,10 @@ private slots:
                 [] { raiseError(ErrNo::SubscriptOutOfRange); }, // as from an untrapped callee
                 [] { FailingProcedure().run(); },               // a trapped callee reports itself
                 [] { throw std::runtime_error("boom"); },       // not one of ours
+                [] {
+                    Procedure callee("Callee", "Disarmed"); // its trap off: the caller reports
+                    callee.run({[&] { callee.disarm(); }, [] { raiseError(ErrNo::Overflow); }});
+                },
                 [&] { after = true; },
             });
         }
@@ -123,7 +127,8 @@ private slots:
         QCOMPARE(runs, 3);
         QCOMPARE(seen,
                  (QStringList{u"9 (Subscript out of range)|Caller|Outer|1"_s, u"6 (Overflow)|Testmodul|Failing|2"_s,
-                              u"51 (boom)|Caller|Outer|3"_s, u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s,
+                              u"51 (boom)|Caller|Outer|3"_s, u"6 (Overflow)|Caller|Outer|4"_s,
+                              u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s,
                               u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s}));
     }
 
