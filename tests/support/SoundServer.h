@@ -1,5 +1,5 @@
 #pragma once
-// A private PulseAudio server with one null sink, so that tests and benchmarks hear what the
+// A private PulseAudio server with one null sink, so that the sound tests hear what the
 // program plays: start() it before the application object exists, then record the sink's
 // monitor, each block placed in time by the moment it arrived.
 
