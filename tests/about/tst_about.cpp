@@ -1,9 +1,7 @@
-// Guards the about box and the language it chooses: from the locale at the first start (German
-// only for Germany), saved later, and switched by the flags: the box at once, the window after.
+// Guards the about box: its start counter, its homepage link, and its flags, which switch the
+// box at once and the window after it.
 
 #include "about/frmInfo.h"
-#include "lang/Language.h"
-#include "support/Probe.h"
 #include "support/ProgramTexts.h"
 #include "support/TestMain.h"
 #include "support/UrlCatcher.h"
@@ -13,50 +11,6 @@ class TestAbout : public QObject {
     Q_OBJECT
 private slots:
     void init() { clearUserStore(); }
-
-    void startLanguage_data() {
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<bool>("startedBefore"); // with nothing saved
-        QTest::addColumn<bool>("german");
-        QTest::newRow("German (Germany)") << u"de_DE.UTF-8"_s << false << true;
-        QTest::newRow("German (Austria)") << u"de_AT.UTF-8"_s << false << false;
-        QTest::newRow("German (Switzerland)") << u"de_CH"_s << false << false;
-        QTest::newRow("English (US)") << u"en_US.UTF-8"_s << false << false;
-        QTest::newRow("no locale") << u"C"_s << false << false;
-        QTest::newRow("a later start with nothing saved") << u"en_US.UTF-8"_s << true << true;
-    }
-    void startLanguage() {
-        QFETCH(QString, lang);
-        QFETCH(bool, startedBefore);
-        QFETCH(bool, german);
-        QTemporaryDir home, folder;
-        if (startedBefore) {
-            QDir().mkpath(home.filePath(u"Mirvel"_s));
-            writeFile(home.filePath(u"Mirvel/Mirvel.conf"_s), "[Optionen]\nStartVal=1");
-        }
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_CONFIG_HOME"_s, home.path());
-        env.insert(u"LANG"_s, lang);
-        env.remove(u"LC_MESSAGES"_s);
-        const QStringList seen = {u"about"_s, german ? u"offset 0 menu "_s + texts::tableText(113, 0)
-                                                     : u"offset 1000 menu "_s + texts::tableText(113, 1)};
-        QCOMPARE(runProbe({u"locale"_s, folder.path()}, env).lines, seen);
-        // The next start takes the saved language, whatever the locale says.
-        env.insert(u"LANG"_s, german ? u"en_US.UTF-8"_s : u"de_DE.UTF-8"_s);
-        QCOMPARE(runProbe({u"locale"_s, folder.path()}, env).lines, seen);
-    }
-
-    void savedLanguage() {
-        for (int v : {0, 1000, 2000, 3000})
-            QCOMPARE(languageOffsetFromSaved(v), rt::Integer(v));
-        for (int v : {1500, 4000, -1000, 999}) // a hand-edited file: German
-            QCOMPARE(languageOffsetFromSaved(v), rt::Integer(0));
-        QCOMPARE(languageIndex(1500), 1); // the activation takes the first digit
-        LoadedWindow w;
-        LangOffset = 2000;
-        w.form->Form_Activate();
-        QCOMPARE(observe(*w.form, u"lang;offset"_s), u"lang=2;offset=2000"_s);
-    }
 
     void startCounterAndHomepage() {
         LoadedWindow w;

@@ -1,10 +1,10 @@
 // Guards the start-up and the game on the real widgets, row by row of what a player does and
-// sees, and the shuffle, the fixed layout and the ways the program ends.
+// sees (the ways the program ends and the start language among them), the shuffle and the
+// fixed layout.
 
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "shell/Random.h"
-#include "support/Probe.h"
 #include "support/TestMain.h"
 #include "support/Window.h"
 
@@ -93,25 +93,6 @@ private slots:
         QCOMPARE(fabric.size(), QSize(50, 204));
         for (QPoint p : {QPoint(5, 460), QPoint(655, 455), QPoint(300, 440)})
             QCOMPARE(shot.pixel(p), fabric.pixel(p.x() % 50, p.y() % 204));
-    }
-
-    void endingTheProgram_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QStringList>("seen");
-        const QStringList twice = {u"about"_s, u"about"_s}; // at the start and once more at the end
-        QTest::newRow("closing the window") << u"close"_s << twice;
-        QTest::newRow("Game > End") << u"menu"_s << twice;
-        QTest::newRow("the end button") << u"button"_s << twice;
-        QTest::newRow("a failing unload step is skipped silently") << u"unloadfault"_s << twice;
-        QTest::newRow("End in the error dialog skips the unload") << u"code3"_s << QStringList{u"about"_s, u"error"_s};
-    }
-    void endingTheProgram() {
-        QFETCH(QString, how);
-        QFETCH(QStringList, seen);
-        QTemporaryDir folder;
-        const ProbeResult r = runProbe({how, folder.path()});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.lines, seen);
     }
 };
 

@@ -69,4 +69,8 @@ QString withTexts(QString expected);
 // A scenario of a table: the options file "ini" ("-": none), the words of "script" (those
 // before a word "load" set up the start-up), then what observe() must show ("expected").
 // Modal windows are answered as answer::all() does; "seen" and "reports" read what they showed.
+// A script that starts with "apart" runs in mirvel_probe, for what ends the program: there each
+// modal window prints its name as it shows, and the readers after the last " ¦ " of "expected"
+// print what they see if the program still runs; "expected" is what it printed.
 void runScenario(const Row& row);
+void playApart(const QString& ini, const QString& script, const QString& expected);
