@@ -84,7 +84,7 @@ std::uint64_t g_seed = 0;
 std::vector<int> g_walk;
 // What the scenario's modal windows are answered with, and what they showed.
 int g_code = 2, g_failures = 1, g_waitMs = 0;
-QString g_name, g_locale;
+QString g_name;
 QStringList g_seen;
 
 // Words that set a scenario up, before or after the start-up: answer=CODE for the error
@@ -104,17 +104,15 @@ void setUp(const QString& word) {
         store(value.section(u':', 0, 0), value.section(u':', 1));
     else if (key == u"fails")
         g_failures = value.toInt();
-    else if (key == u"locale")
-        g_locale = value;
     else if (key == u"fail")
         g_beforeStep = [module = value.section(u'.', 0, 0).toStdString(),
                         name = value.section(u'.', 1).section(u':', 0, 0).toStdString(),
-                        at = value.section(u':', 1).toInt(), times = g_failures](const char* inModule, const char* proc,
-                                                                                 int line) mutable {
+                        at = value.section(u':', 1).toInt(),
+                        times = g_failures](const char* inModule, const char* proc, int line) mutable {
             if (module == inModule && name == proc && (!at || at == line) && times > 0 && times--)
                 raiseError(ErrNo::Overflow);
         };
-    else
+    else if (key != u"locale") // the environment of a scenario played apart
         QFAIL(qPrintable(u"no such setting: "_s + word));
 }
 
@@ -291,7 +289,7 @@ QString withTexts(QString expected) {
 
 namespace {
 void resetScenario() {
-    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_locale.clear(), g_seen.clear();
+    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear();
 }
 // Plays the words of `script` on a loaded window, those before "load" first; `answer` is handed
 // each modal window before the scenario's own answer.
@@ -317,31 +315,32 @@ void runScenario(const Row& row) {
     resetScenario();
     const QString expected = withTexts(row["expected"]);
     if (row["script"].startsWith(u"apart")) { // what ends the program runs in a process of its own
-        for (const QString& word : row["script"].split(u' '))
-            if (word.startsWith(u"locale="))
-                setUp(word);
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (!g_locale.isEmpty())
-            env.insert(u"LANG"_s, g_locale);
+        if (const auto m = QRegularExpression(u"locale=(\\S+)"_s).match(row["script"]); m.hasMatch())
+            env.insert(u"LANG"_s, m.captured(1));
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(MIRVEL_PROBE), {row["ini"], row["script"].mid(5), expected});
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed().replace(u'\n', u" ¦ "_s), expected);
         return;
     }
-    playLoaded(row["ini"], row["script"], [](QWidget*) {}, [&](frmMirvel& f, const ModalDriver& driver) {
-        QCOMPARE(observe(f, expected), expected);
-        QCOMPARE(driver.unanswered(), 0);
-    });
+    playLoaded(
+        row["ini"], row["script"], [](QWidget*) {},
+        [&](frmMirvel& f, const ModalDriver& driver) {
+            QCOMPARE(observe(f, expected), expected);
+            QCOMPARE(driver.unanswered(), 0);
+        });
 }
 
 void playApart(const QString& ini, const QString& script, const QString& expected) {
     resetScenario();
     const auto say = [](const QString& line) { std::printf("%s\n", qPrintable(line)), std::fflush(stdout); };
-    playLoaded(ini, script, [&](QWidget* w) { say(w->objectName()); }, [&](frmMirvel& f, const ModalDriver&) {
-        // Still running: what the window shows.
-        const QString readers = expected.section(u" ¦ "_s, -1);
-        say(readers.contains(u'=') ? observe(f, readers) : u"running"_s);
-    });
+    playLoaded(
+        ini, script, [&](QWidget* w) { say(w->objectName()); },
+        [&](frmMirvel& f, const ModalDriver&) {
+            // Still running: what the window shows.
+            const QString readers = expected.section(u" ¦ "_s, -1);
+            say(readers.contains(u'=') ? observe(f, readers) : u"running"_s);
+        });
 }
