@@ -353,7 +353,7 @@ def start_bus(tmp):
 
 
 def start_pulse(tmp):
-    """A private sound server with a null sink, as tests/support/SoundServer.h starts one."""
+    """A private sound server with a null sink, as tests/sound/heard.sh starts one."""
     socket = os.path.join(tmp, "native")
     pulse = subprocess.Popen(["pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
                               "--load=module-null-sink sink_name=nul",

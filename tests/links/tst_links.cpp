@@ -146,29 +146,10 @@ private slots:
     void damagedFilesEndInAMessage() {
         QFETCH(Row, row);
         setHelpLanguage(2000);
-        QByteArray data = readFile(BuiltHelp);
-        const QStringList word = row["change"].split(u' ');
-        const auto at = [&](const QString& where) { // a byte offset, or a share of the file
-            return where.endsWith(u'%')     ? data.size() * where.chopped(1).toInt() / 100
-                   : where.startsWith(u'-') ? data.size() + where.toInt()
-                                            : where.toInt(nullptr, 0);
-        };
-        if (word[0] == u"text")
-            data = row["change"].mid(5).toLatin1();
-        else if (word[0] == u"cut")
-            data.truncate(at(word[1]));
-        else if (word[0] == u"flip")
-            data[at(word[1])] = char(~data[at(word[1])]);
-        else if (word[0] == u"set") { // set ANCHOR OFFSET HEX: bytes after the first ANCHOR
-            const qsizetype anchor = data.indexOf(QByteArray::fromHex(word[1].toLatin1()));
-            QVERIFY(anchor > 0);
-            const QByteArray value = QByteArray::fromHex(word[3].toLatin1());
-            data.replace(anchor + word[2].toInt(), value.size(), value);
-        }
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Mirvel.chm"_s);
-        if (word[0] != u"missing")
-            writeFile(path, data);
+        if (row["change"] != u"missing")
+            writeFile(path, changed(readFile(BuiltHelp), row["change"]));
         QStringList seen;
         ModalDriver driver(answer::all(2, &seen));
         HtmlHelp(nullptr, path, 0, 0);

@@ -33,8 +33,8 @@ inline void prepare() {
     qputenv("XDG_DATA_HOME", dir + "/data");
     QDir(home().path()).mkpath(u"tmp"_s);
     qputenv("TMPDIR", dir + "/tmp");
-    // No sound server unless a test brings its own: nothing is heard, nothing must break.
-    if (qEnvironmentVariableIsEmpty("MIRVEL_TEST_PULSE"))
+    // No sound server unless the test is heard (tests/sound/heard.sh): nothing must break.
+    if (qEnvironmentVariableIsEmpty("MIRVEL_HEAR"))
         qputenv("PULSE_SERVER", "unix:" + dir + "/no-server");
 }
 

@@ -23,6 +23,10 @@ void writeFile(const QString& path, const QByteArray& data);
 void clearUserStore();
 QString stored(const QString& key);
 void store(const QString& key, const QString& value);
+// `data` changed as a table's row says: "text T" (it holds T), "cut N" (N bytes kept), "flip N"
+// (byte N inverted), "set A K HEX" (bytes HEX, K bytes after the first A, all in hex). N is an
+// offset, a share ("50%") or counts from the end ("-700").
+QByteArray changed(QByteArray data, const QString& change);
 
 struct LoadedWindow {
     // `ini` is written as "Mirvel.ini" first (under "[Optionen]" unless it has sections).
