@@ -3,7 +3,6 @@
 // click's delay) is measured from outside by bench/peers.sh.
 
 #include "shell/Random.h"
-#include "support/TestMain.h"
 #include "support/Window.h"
 
 #include <cstdio>

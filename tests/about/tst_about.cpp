@@ -2,9 +2,6 @@
 // box at once and the window after it.
 
 #include "about/frmInfo.h"
-#include "support/ProgramTexts.h"
-#include "support/TestMain.h"
-#include "support/UrlCatcher.h"
 #include "support/Window.h"
 
 class TestAbout : public QObject {

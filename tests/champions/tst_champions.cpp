@@ -1,7 +1,6 @@
 // Guards the champions list: which wins are records, what is kept of the name, the list as shown
 // in each language, and two programs recording at the same moment.
 
-#include "support/TestMain.h"
 #include "support/Window.h"
 
 #include <QProcess>

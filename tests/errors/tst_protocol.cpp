@@ -7,11 +7,6 @@
 #include "errors/Procedure.h"
 #include "errors/ProtocolFiles.h"
 #include "shell/ProgramInfo.h"
-#include "support/ModalDriver.h"
-#include "support/ProgramTexts.h"
-#include "support/TestMain.h"
-#include "support/Unprivileged.h"
-#include "support/UrlCatcher.h"
 #include "support/Window.h"
 
 #include <QClipboard>

@@ -8,12 +8,9 @@
 #include "errors/Procedure.h"
 #include "help/HelpTexts.h"
 #include "lang/StringTable.h"
-#include "support/ProgramTexts.h"
-#include "support/TestMain.h"
 #include "support/Window.h"
 
 #include <QAccessible>
-#include <QGroupBox>
 #include <QMenuBar>
 
 using texts::tableText;

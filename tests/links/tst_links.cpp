@@ -8,12 +8,8 @@
 #include "help/HelpTexts.h"
 #include "help/HelpWindow.h"
 #include "help/HtmlHelp.h"
-#include "support/ModalDriver.h"
-#include "support/TestMain.h"
-#include "support/UrlCatcher.h"
 #include "support/Window.h"
 
-#include <QAction>
 #include <QRegularExpression>
 #include <QTreeWidget>
 

@@ -5,7 +5,6 @@
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "shell/Random.h"
-#include "support/TestMain.h"
 #include "support/Window.h"
 
 #include <QSignalSpy>

@@ -5,8 +5,6 @@
 #include "shell/IniLocation.h"
 #include "shell/PrivateProfile.h"
 #include "shell/ProgramInfo.h"
-#include "support/TestMain.h"
-#include "support/Unprivileged.h"
 #include "support/Window.h"
 
 #include <QSet>

@@ -4,8 +4,7 @@
 #include "render/BoardGeometry.h"
 #include "render/PictureClip.h"
 #include "shell/Runtime.h"
-#include "support/Table.h"
-#include "support/TestMain.h"
+#include "support/Window.h"
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -104,4 +103,5 @@ private slots:
 };
 
 MIRVEL_TEST_MAIN(TestRuntime)
+#include "support/Window.h"
 #include "tst_runtime.moc"

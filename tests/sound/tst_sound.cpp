@@ -6,8 +6,6 @@
 #include "sound/MidiDevice.h"
 #include "sound/Sound.h"
 #include "sound/WaveFile.h"
-#include "support/TestMain.h"
-#include "support/Unprivileged.h"
 #include "support/Window.h"
 
 #include <QSet>

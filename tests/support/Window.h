@@ -6,9 +6,14 @@
 #include "shell/Globals.h"
 #include "shell/frmMirvel.h"
 #include "support/ModalDriver.h"
+#include "support/ProgramTexts.h"
 #include "support/Table.h"
+#include "support/TestMain.h"
+#include "support/Unprivileged.h"
+#include "support/UrlCatcher.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
