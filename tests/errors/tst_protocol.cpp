@@ -119,26 +119,10 @@ private slots:
         QVERIFY(!QFile::exists(file(u"ERR"_s)) || row["where"] == u"folder");
     }
 
-    // The printed lines: wrapped after 73 columns into lines that start with 20 blanks; a long
-    // word stays whole, every blank is kept, and the last line holds a single blank.
-    void printLines_data() {
-        QTest::addColumn<QString>("protocol");
-        QTest::addColumn<QStringList>("printed");
-        const QString word71 = QString(70, u'w') + u' ';
-        QTest::newRow("short") << u"ab cd\r\n"_s << QStringList{u"ab cd "_s, u" "_s};
-        QTest::newRow("blank runs") << u"   a\tb   c\r\n"_s << QStringList{u"   a\tb   c "_s, u" "_s};
-        QTest::newRow("wrap after 73") << word71 + u"x yz\r\n"_s
-                                       << QStringList{word71 + u"x "_s, QString(20, u' ') + u"yz "_s, u" "_s};
-        QTest::newRow("long word whole") << QString(80, u'L') + u" next\r\n"_s
-                                         << QStringList{QString(80, u'L') + u' ', QString(20, u' ') + u"next "_s,
-                                                        u" "_s};
-        QTest::newRow("long word first") << u"a "_s + QString(80, u'L') + u"\r\n"_s
-                                         << QStringList{u"a "_s, QString(20, u' ') + QString(80, u'L') + u' ', u" "_s};
-    }
+    void printLines_data() { addTableRows(u"print-lines"_s); }
     void printLines() {
-        QFETCH(QString, protocol);
-        QFETCH(QStringList, printed);
-        QCOMPARE(::printLines(protocol), printed);
+        QFETCH(Row, row);
+        QCOMPARE(::printLines(row["protocol"]).join(u'\n'), row["printed"]);
     }
 
     // Print: one job on the printer, the lines as printLines gives them; no printer, a message.

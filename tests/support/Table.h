@@ -1,8 +1,5 @@
 #pragma once
-// Test rows kept as data in tests/data/NAME.tsv: a header line naming the columns, then a row
-// per line, fields between TABs, the first naming the row (fields missing at the end are
-// empty). A line starting with "#" is a comment; \n \r \t \s \\ stand for a line break, CR,
-// TAB, a blank and a backslash.
+// Test rows kept as data in tests/data/NAME.tsv (the format: tests/data/README.md).
 
 #include <QFile>
 #include <QHash>

@@ -108,10 +108,7 @@ int g_code = 2, g_failures = 1, g_waitMs = 0;
 QString g_name;
 QStringList g_seen;
 
-// Words that set a scenario up, before or after the start-up: answer=CODE for the error
-// dialog, wait=MS in it first, name=TEXT for the name prompt, store=KEY:VALUE in the user's
-// store, fails=N and fail=MODULE.PROCEDURE to make its first step fail N times. Texts are
-// percent-encoded (%20 a blank).
+// A word that sets a scenario up.
 void setUp(const QString& word) {
     const QString key = word.section(u'=', 0, 0);
     const QString value = QUrl::fromPercentEncoding(word.section(u'=', 1).toUtf8());
@@ -312,7 +309,7 @@ namespace {
 void resetScenario() {
     g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear();
 }
-// Plays the words of `script` on a loaded window, those before "load" first; `answer` is handed
+// Plays the words of `script` on a loaded window, those before "load" first; `shown` is handed
 // each modal window before the scenario's own answer.
 template <typename Then>
 void playLoaded(const QString& ini, const QString& script, const std::function<void(QWidget*)>& shown, Then then) {
