@@ -8,7 +8,6 @@
 #include <cstdio>
 
 namespace {
-
 // Runs `work` `rounds` times, each after an untimed `prepare`, and prints min and median.
 void measure(const char* what, const char* target, int rounds, const std::function<void()>& prepare,
              const std::function<void()>& work) {
@@ -23,25 +22,6 @@ void measure(const char* what, const char* target, int rounds, const std::functi
     std::sort(us.begin(), us.end());
     std::printf("%-44s min %9.1f us   median %9.1f us   target %s\n", what, us.front(), us[us.size() / 2], target);
 }
-
-// Presses the tile left of the blank (right of it in the first column).
-void pressNextToTheBlank(frmMirvel& f) {
-    const int n = f.GridSize, k = f.EmptyCell % n ? f.EmptyCell - 1 : f.EmptyCell + 1;
-    f.imgPuzz_MouseDown(k, Qt::LeftButton, Qt::NoModifier, 1, 1);
-}
-
-void board() {
-    LoadedWindow w("Size= 8\nPlayMusic= 0\nPlaySound= 0\n");
-    frmMirvel& f = *w.form;
-    const auto none = [] {};
-    measure(
-        "Shuffle, 8 x 8 (4096 moves)", "2000 us", 200, [&] { f.NewGame(); }, [&] { f.Shuffle(); });
-    measure("NewGame, 8 x 8", "10000 us", 200, none, [&] { f.NewGame(); });
-    Randomize(5);
-    f.Shuffle();
-    measure("tile press with win test, 8 x 8", "50 us", 2000, none, [&] { pressNextToTheBlank(f); });
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -49,6 +29,18 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initResources();
     clearUserStore();
-    board();
+    LoadedWindow w("Size= 8\nPlayMusic= 0\nPlaySound= 0\n");
+    frmMirvel& f = *w.form;
+    measure(
+        "Shuffle, 8 x 8 (4096 moves)", "2000 us", 200, [&] { f.NewGame(); }, [&] { f.Shuffle(); });
+    measure(
+        "NewGame, 8 x 8", "10000 us", 200, [] {}, [&] { f.NewGame(); });
+    Randomize(5);
+    f.Shuffle();
+    measure(
+        "tile press with win test, 8 x 8", "50 us", 2000, [] {}, [&] { // the tile beside the blank
+            f.imgPuzz_MouseDown(f.EmptyCell % 8 ? f.EmptyCell - 1 : f.EmptyCell + 1, Qt::LeftButton, Qt::NoModifier, 1,
+                                1);
+        });
     testenv::end(0);
 }
