@@ -1,7 +1,6 @@
-// Guards the help menu: the homepage and the e-mail address go to the desktop (and nothing is
-// shown when it has no handler), the help window opens at the start page of the interface
-// language and is raised, not doubled; every link and picture of the help file is in it, a
-// missing page has a page of its own, and a missing or damaged file ends in a message.
+// Guards the help window (the help menu's homepage and e-mail entries are rows of the play
+// table): it opens at the start page of the interface language and is raised, not doubled; every link and picture of
+// the help file is in it, a missing page has a page of its own, and a missing or damaged file ends in a message.
 
 #include "help/ChmFile.h"
 #include "help/HelpBrowser.h"
@@ -52,23 +51,6 @@ class TestLinks : public QObject {
 private slots:
     void init() { clearUserStore(); }
     void cleanup() { closeHelp(); }
-
-    void entriesHandTheirAddressesToTheDesktop() {
-        LoadedWindow w;
-        frmMirvel& f = *w.form;
-        {
-            UrlCatcher shell;
-            f.mnuHomepage->trigger();
-            f.mnuEMail->trigger();
-            QCOMPARE(shell.opened, (QList<QUrl>{QUrl(u"https://www.kelmsoft.example/"_s),
-                                                QUrl(u"mailto:support@kelmsoft.example"_s)}));
-        }
-        ModalDriver driver([](QWidget* modal) { modal->close(); });
-        f.mnuHomepage->trigger(); // no handler at all: no message either
-        f.mnuEMail->trigger();
-        QTest::qWait(50);
-        QCOMPARE(driver.seen(), 0);
-    }
 
     void helpOpensInTheInterfaceLanguage_data() {
         QTest::addColumn<int>("language");

@@ -7,7 +7,6 @@
 #include "shell/ProgramInfo.h"
 #include "support/Window.h"
 
-#include <QSet>
 #include <QStandardPaths>
 
 class TestOptions : public QObject {
@@ -78,14 +77,6 @@ private slots:
         QCOMPARE(readFile(used), "[Optionen]\nSize= 4\n"_ba);
         QVERIFY(!QFile::exists(program.filePath(u"Mirvel.ini"_s)));
         QFile::remove(used);
-    }
-
-    void helpers() {
-        QSet<int> seen;
-        for (int i = 0; i < 300; ++i)
-            seen.insert(RandomBetween(1, 3));
-        QCOMPARE(seen, (QSet<int>{1, 2, 3}));
-        QCOMPARE(TrimNull(QString::fromUtf16(u"/tmp/\0garbage", 13)), u"/tmp/"_s);
     }
 };
 

@@ -107,6 +107,8 @@ std::vector<int> g_walk;
 int g_code = 2, g_failures = 1, g_waitMs = 0;
 QString g_name;
 QStringList g_seen;
+bool g_desktop = true;        // whether the scenario catches what goes to the desktop
+UrlCatcher* g_urls = nullptr; // what went to the desktop
 
 // A word that sets a scenario up.
 void setUp(const QString& word) {
@@ -130,6 +132,8 @@ void setUp(const QString& word) {
             if (module == inModule && name == proc && (!at || at == line) && times > 0 && times--)
                 raiseError(ErrNo::Overflow);
         };
+    else if (key == u"desktop")
+        g_desktop = value != u"none";
     else if (key != u"locale") // the environment of a scenario played apart
         QFAIL(qPrintable(u"no such setting: "_s + word));
 }
@@ -192,6 +196,8 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"sounds"_s, [](frmMirvel& f, int) { f.mnuPlaySounds->trigger(); }},
     {u"help"_s, [](frmMirvel& f, int) { f.mnuOnlinehilfe->trigger(); }},
     {u"champs"_s, [](frmMirvel& f, int) { f.mnuHighScore->trigger(); }},
+    {u"homepage"_s, [](frmMirvel& f, int) { f.mnuHomepage->trigger(); }},
+    {u"email"_s, [](frmMirvel& f, int) { f.mnuEMail->trigger(); }},
     {u"load"_s, [](frmMirvel&, int) {}}, // the start-up has run
     {u"secs"_s, [](frmMirvel& f, int n) { f.GameSeconds = n; }},
     {u"record"_s, [](frmMirvel& f, int n) { // n ever faster wins, or one in the game's time
@@ -223,6 +229,11 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"music"_s, [](const Arg& a) { return checked(a.f.mnuMusic); }},
     {u"sound"_s, [](const Arg& a) { return num(SoundOn) + (a.f.mnuPlaySounds->isChecked() ? u'+' : u'-'); }},
     {u"offset"_s, [](const Arg&) { return num(LangOffset); }},
+    {u"opened"_s, [](const Arg&) {
+         QStringList urls;
+         for (const QUrl& url : g_urls ? g_urls->opened : QList<QUrl>())
+             urls.append(url.toString());
+         return urls.join(u' '); }},
     {u"seen"_s, [](const Arg&) { return g_seen.join(u" ¦ "_s); }},
     {u"reports"_s, [](const Arg&) { return g_seen.filter(QRegularExpression(u"^\\d"_s)).join(u" ¦ "_s); }},
     {u"keys"_s, [](const Arg&) { return num(QSettings(u"Mirvel"_s, u"Mirvel"_s).allKeys().filter(u"Highscore/"_s).size()); }},
@@ -307,7 +318,7 @@ QString withTexts(QString expected) {
 
 namespace {
 void resetScenario() {
-    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear();
+    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear(), g_desktop = true;
 }
 // Plays the words of `script` on a loaded window, those before "load" first; `shown` is handed
 // each modal window before the scenario's own answer.
@@ -323,9 +334,12 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
     for (qsizetype i = words.indexOf(u"load"_s); i > 0; --i)
         setUp(words.takeFirst());
     LoadedWindow w(ini == u"-" ? QByteArray() : QByteArray("") + ini.toUtf8(), &driver);
+    std::optional<UrlCatcher> urls;
+    g_urls = g_desktop ? &urls.emplace() : nullptr;
     play(*w.form, words.join(u' '));
     g_beforeStep = nullptr;
     then(*w.form, driver);
+    g_urls = nullptr;
 }
 } // namespace
 
