@@ -51,15 +51,12 @@ namespace answer {
 void continueWith(QWidget* errorDialog, int code) {
     static_cast<ErrPtnr*>(errorDialog)->cmdContinue[code]->click();
 }
-void okAboutBox(QWidget* aboutBox) {
-    static_cast<frmInfo*>(aboutBox)->ok->click();
-}
 
 ModalDriver::Answer all(int code, QStringList* seen, const QString& name) {
     return [=](QWidget* w) {
         QStringList note;
-        if (w->objectName() == QLatin1String("frmInfo")) {
-            return okAboutBox(w);
+        if (auto* about = qobject_cast<frmInfo*>(w)) {
+            return about->ok->click();
         } else if (auto* dialog = qobject_cast<ErrPtnr*>(w)) {
             for (QLabel* value : dialog->lblError)
                 note.append(value->text());

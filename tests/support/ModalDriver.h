@@ -29,7 +29,6 @@ private:
 // Answers for the program's own modal windows.
 namespace answer {
 void continueWith(QWidget* errorDialog, int code); // presses cmdContinue(code)
-void okAboutBox(QWidget* aboutBox);
 // Answers every window: about boxes with OK, the error dialog with continuation `code`, the
 // name prompt with `name` ("<cancel>" cancels it), message boxes with their first button.
 // Notes each in `seen`: "number (description)|module|procedure|line" for a report,

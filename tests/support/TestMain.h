@@ -42,9 +42,8 @@ inline void prepare() {
 extern "C" void __gcov_dump();
 #endif
 
-// Ends a test run as the program ends: at once. Exit handlers would tear Qt Multimedia's
-// PulseAudio backend down while its own thread still dispatches, which aborts now and then.
-// A coverage build writes its counts first: they are written at exit otherwise.
+// Ends a test run as the program ends, at once: exit handlers would tear Qt Multimedia's
+// PulseAudio backend down while its thread still dispatches. A coverage build writes its counts.
 [[noreturn]] inline void end(int failed) {
     home().remove();
     std::fflush(nullptr);
