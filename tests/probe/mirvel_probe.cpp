@@ -1,9 +1,6 @@
 // Plays a scenario in a process of its own, for what ends the program (see runScenario):
 //   mirvel_probe INI SCRIPT EXPECTED
-#include "shell/Resources.h"
 #include "support/Window.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
