@@ -25,6 +25,7 @@ private slots:
         a.start(QStringLiteral(MIRVEL_PROBE), {u"-"_s, u"name=p3 load size0 record40"_s, QString()});
         b.start(QStringLiteral(MIRVEL_PROBE), {u"-"_s, u"name=p4 load size1 record40"_s, QString()});
         QVERIFY(a.waitForFinished(60000) && b.waitForFinished(60000));
+        QCOMPARE(a.exitStatus() + b.exitStatus() + a.exitCode() + b.exitCode(), 0); // neither crashed
         QCOMPARE(observe(*w.form, u"best3;best4"_s), u"best3=1/p3;best4=1/p4"_s);
     }
 };
