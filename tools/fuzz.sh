@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${MIRVEL_FUZZ_SECONDS:-60}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_wave fuzz_chmfile)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_wave)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRVEL_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ > /dev/null

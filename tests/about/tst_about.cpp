@@ -1,4 +1,4 @@
-// Guards the about box: its start counter, its homepage link, and its flags, which switch the
+// Guards the about box: its homepage link, and its flags, which switch the
 // box at once and the window after it.
 
 #include "about/frmInfo.h"
@@ -9,21 +9,9 @@ class TestAbout : public QObject {
 private slots:
     void init() { clearUserStore(); }
 
-    void startCounterAndHomepage() {
+    // (The start counter: rows of tests/data/play.tsv.)
+    void homepageLink() {
         LoadedWindow w;
-        frmInfo().Form_Load();
-        QCOMPARE(stored(u"Optionen/StartVal"_s), u"2"_s);
-        store(u"Optionen/StartVal"_s, u"32767"_s);
-        frmInfo().Form_Load();
-        QCOMPARE(stored(u"Optionen/StartVal"_s), u"32767"_s); // stops at the largest 16-bit number
-        store(u"Optionen/StartVal"_s, u"many"_s);
-        QStringList seen;
-        {
-            ModalDriver driver(answer::all(1, &seen));
-            frmInfo().Form_Load();
-        }
-        QCOMPARE(seen, QStringList{u"13 (Type mismatch)|frmInfo|Form_Load|4"_s});
-        QCOMPARE(stored(u"Optionen/StartVal"_s), u"1"_s); // went on: counted as 0
         frmInfo box;
         box.Form_Load();
         UrlCatcher shell;

@@ -4,13 +4,14 @@
 
 #include "help/ChmFile.h"
 #include "help/HelpBrowser.h"
-#include "help/HelpTexts.h"
 #include "help/HelpWindow.h"
 #include "help/HtmlHelp.h"
 #include "support/Window.h"
 
 #include <QRegularExpression>
 #include <QTreeWidget>
+
+using texts::text;
 
 namespace {
 const QString BuiltHelp = QStringLiteral(MIRVEL_HELP_FILE);
@@ -29,21 +30,6 @@ void closeHelp() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Every page the start page leads to, links followed within the file.
-QStringList reachablePages(const ChmFile& chm) {
-    QStringList pages{u"index.html"_s};
-    static const QRegularExpression href(u"href=\"([^\"#]+)"_s);
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        const QString html = ChmFile::decodeText(chm.read(pages[i]));
-        for (const auto& m : href.globalMatch(html)) {
-            const QUrl url = HelpBrowser::urlOf(pages[i]).resolved(QUrl(m.captured(1)));
-            const QString object = HelpBrowser::objectOf(url);
-            if (!HelpBrowser::isExternal(url) && !pages.contains(object) && object.endsWith(u".html"_s))
-                pages.append(object);
-        }
-    }
-    return pages;
-}
 } // namespace
 
 class TestLinks : public QObject {
@@ -52,6 +38,8 @@ private slots:
     void init() { clearUserStore(); }
     void cleanup() { closeHelp(); }
 
+    // The start page and the window's texts in each language; a page from the contents, Back
+    // and Forward; a missing page; the entry again raises the same window.
     void helpOpensInTheInterfaceLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("firstEntry"); // the contents' first line
@@ -64,52 +52,51 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, firstEntry);
         LoadedWindow w;
-        frmMirvel& f = *w.form;
         QVERIFY(QFile::copy(BuiltHelp, w.folder.filePath(u"Mirvel.chm"_s)));
-        f.mnuLang[language]->trigger();
-        f.mnuOnlinehilfe->trigger();
+        play(*w.form, u"lang%1 help"_s.arg(language));
         QCOMPARE(helpWindows().size(), 1);
         HelpWindow* help = helpWindows().first();
-        const QString start = QString::fromLatin1(QTest::currentDataTag()) + u"/index.html"_s;
-        QCOMPARE(help->browser()->source(), HelpBrowser::urlOf(start));
+        const QUrl start = HelpBrowser::urlOf(QString::fromLatin1(QTest::currentDataTag()) + u"/index.html"_s);
+        QCOMPARE(help->browser()->source(), start);
         QVERIFY(help->browser()->toPlainText().size() > 200);
         QCOMPARE(help->contents()->topLevelItem(0)->text(0), firstEntry);
-        QCOMPARE(help->backAction()->text(), helpText(help->language(), HelpText::Back));
-
-        // A page from the contents, then Back and Forward.
+        QCOMPARE(QStringList(
+                     {help->backAction()->text(), help->forwardAction()->text(), help->contents()->accessibleName()}),
+                 QStringList({text(u"help.Back"_s, language), text(u"help.Forward"_s, language),
+                              text(u"help.Contents"_s, language)}));
         QTreeWidgetItem* topic = help->contents()->topLevelItem(0)->child(1);
         QVERIFY(topic);
         emit help->contents()->itemClicked(topic, 0);
-        QVERIFY(help->browser()->source() != HelpBrowser::urlOf(start));
-        QVERIFY(help->backAction()->isEnabled());
+        QVERIFY(help->browser()->source() != start && help->backAction()->isEnabled());
         help->backAction()->trigger();
-        QCOMPARE(help->browser()->source(), HelpBrowser::urlOf(start));
+        QCOMPARE(help->browser()->source(), start);
         help->forwardAction()->trigger();
         QCOMPARE(help->contents()->currentItem(), topic); // the contents follow the page
-
-        // A page the file does not hold.
         help->browser()->setSource(HelpBrowser::urlOf(u"nowhere.html"_s));
-        QVERIFY(help->browser()->toPlainText().contains(helpText(help->language(), HelpText::NotFound)));
-
-        f.mnuOnlinehilfe->trigger(); // the same window again, at the start page of the language
+        QVERIFY(help->browser()->toPlainText().contains(text(u"help.NotFound"_s, language)));
+        play(*w.form, u"help"_s);
         QCOMPARE(helpWindows(), QList<HelpWindow*>{help});
     }
 
+    // Every page the start page leads to, and each link and picture of it, is in the file; so
+    // is every page of the contents.
     void everyLinkPictureAndContentsEntryIsInTheFile() {
         ChmFile chm;
         QVERIFY(chm.open(BuiltHelp));
         QCOMPARE(chm.defaultTopic(), u"index.html"_s);
-        const QStringList pages = reachablePages(chm);
-        QVERIFY2(pages.size() >= 4 * 9 + 1, qPrintable(pages.join(u' ')));
+        QStringList pages{u"index.html"_s};
         static const QRegularExpression reference(u"(?:href|src)=\"([^\"#]+)"_s);
-        for (const QString& page : pages) {
-            QVERIFY2(chm.contains(page), qPrintable(page));
-            for (const auto& m : reference.globalMatch(ChmFile::decodeText(chm.read(page)))) {
-                const QUrl url = HelpBrowser::urlOf(page).resolved(QUrl(m.captured(1)));
-                if (!HelpBrowser::isExternal(url))
-                    QVERIFY2(chm.contains(HelpBrowser::objectOf(url)), qPrintable(page + u" -> "_s + url.path()));
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            for (const auto& m : reference.globalMatch(ChmFile::decodeText(chm.read(pages[i])))) {
+                const QUrl url = HelpBrowser::urlOf(pages[i]).resolved(QUrl(m.captured(1)));
+                const QString object = HelpBrowser::objectOf(url);
+                QVERIFY2(HelpBrowser::isExternal(url) || chm.contains(object),
+                         qPrintable(pages[i] + u" -> "_s + object));
+                if (!HelpBrowser::isExternal(url) && object.endsWith(u".html"_s) && !pages.contains(object))
+                    pages.append(object);
             }
         }
+        QVERIFY2(pages.size() >= 4 * 9 + 1, qPrintable(pages.join(u' ')));
         for (const char* lang : {"de", "en", "sv", "it"}) {
             const QList<ContentsEntry> tree = chm.contents(QLatin1String(lang) + u"/contents.hhc"_s);
             QVERIFY(!tree.isEmpty() && tree.first().children.size() >= 9);
@@ -132,7 +119,7 @@ private slots:
         ModalDriver driver(answer::all(2, &seen));
         HtmlHelp(nullptr, path, 0, 0);
         QApplication::processEvents();
-        const QString warning = u"box:Mirvel|"_s + helpText(u"sv"_s, HelpText::CannotOpen) + u'\n' + path;
+        const QString warning = u"box:Mirvel|"_s + text(u"help.CannotOpen"_s, 2) + u'\n' + path;
         if (row["warns"] == u"yes")
             QCOMPARE(seen, QStringList{warning});
         else

@@ -60,7 +60,7 @@ ModalDriver::Answer all(int code, QStringList* seen, const QString& name) {
         } else if (auto* dialog = qobject_cast<ErrPtnr*>(w)) {
             for (QLabel* value : dialog->lblError)
                 note.append(value->text());
-            continueWith(w, code);
+            code < 0 ? void(w->close()) : continueWith(w, code);
         } else if (auto* input = qobject_cast<QInputDialog*>(w)) {
             note = QStringList{u"prompt:"_s + input->windowTitle(), input->labelText()};
             input->setTextValue(name);

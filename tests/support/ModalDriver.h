@@ -29,7 +29,8 @@ private:
 // Answers for the program's own modal windows.
 namespace answer {
 void continueWith(QWidget* errorDialog, int code); // presses cmdContinue(code)
-// Answers every window: about boxes with OK, the error dialog with continuation `code`, the
+// Answers every window: about boxes with OK, the error dialog with continuation `code` (below 0:
+// its close button), the
 // name prompt with `name` ("<cancel>" cancels it), message boxes with their first button.
 // Notes each in `seen`: "number (description)|module|procedure|line" for a report,
 // "prompt:title|label" and "box:title|text" for the others.

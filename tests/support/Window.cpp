@@ -52,6 +52,27 @@ QString LoadedWindow::iniPath() const {
     return folder.filePath(u"Mirvel.ini"_s);
 }
 
+QByteArray changed(QByteArray data, const QString& change) {
+    const QStringList word = change.split(u' ');
+    const auto at = [&](const QString& where) {
+        return where.endsWith(u'%')     ? data.size() * where.chopped(1).toInt() / 100
+               : where.startsWith(u'-') ? data.size() + where.toInt()
+                                        : where.toInt(nullptr, 0);
+    };
+    if (word[0] == u"text")
+        data = change.mid(5).toLatin1();
+    else if (word[0] == u"cut")
+        data.truncate(at(word[1]));
+    else if (word[0] == u"flip")
+        data[at(word[1])] = char(~data[at(word[1])]);
+    else if (word[0] == u"set") {
+        const qsizetype anchor = data.indexOf(QByteArray::fromHex(word[1].toLatin1()));
+        const QByteArray value = QByteArray::fromHex(word[3].toLatin1());
+        data.replace(anchor + word[2].toInt(), value.size(), value);
+    }
+    return data;
+}
+
 std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty) {
     Randomize(seed);
     std::vector<int> walk{empty};
@@ -78,27 +99,6 @@ void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk, bool keys) {
     }
 }
 
-QByteArray changed(QByteArray data, const QString& change) {
-    const QStringList word = change.split(u' ');
-    const auto at = [&](const QString& where) {
-        return where.endsWith(u'%')     ? data.size() * where.chopped(1).toInt() / 100
-               : where.startsWith(u'-') ? data.size() + where.toInt()
-                                        : where.toInt(nullptr, 0);
-    };
-    if (word[0] == u"text")
-        data = change.mid(5).toLatin1();
-    else if (word[0] == u"cut")
-        data.truncate(at(word[1]));
-    else if (word[0] == u"flip")
-        data[at(word[1])] = char(~data[at(word[1])]);
-    else if (word[0] == u"set") {
-        const qsizetype anchor = data.indexOf(QByteArray::fromHex(word[1].toLatin1()));
-        const QByteArray value = QByteArray::fromHex(word[3].toLatin1());
-        data.replace(anchor + word[2].toInt(), value.size(), value);
-    }
-    return data;
-}
-
 namespace {
 
 std::uint64_t g_seed = 0;
@@ -115,7 +115,7 @@ void setUp(const QString& word) {
     const QString key = word.section(u'=', 0, 0);
     const QString value = QUrl::fromPercentEncoding(word.section(u'=', 1).toUtf8());
     if (key == u"answer")
-        g_code = value.toInt();
+        g_code = value == u"close" ? -1 : value.toInt();
     else if (key == u"wait")
         g_waitMs = value.toInt();
     else if (key == u"name")
@@ -172,6 +172,26 @@ QString cells(frmMirvel& f, const std::function<std::optional<QString>(int)>& of
             list.append(*v);
     return list.join(u',');
 }
+QString rect(const QRect& r) {
+    return u"%1,%2,%3,%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+// "OBJECT.PROPERTY": a Qt property of the control, menu or entry of that name, of the window or
+// of another window of the program ("mnuMusic(1)": the entry of index 1 of those so named);
+// "name" is what a screen reader is told of it.
+QString property(frmMirvel& f, const QString& path) {
+    const QString object = path.section(u'.', 0, 0), name = path.section(u'.', 1);
+    QObject* o = f.findChild<QObject*>(object);
+    for (QWidget* w : QApplication::allWidgets())
+        o = o || w->objectName() != object ? o : w;
+    for (QObject* c : f.findChildren<QObject*>(object.section(u'(', 0, 0)))
+        o = o ? o : c->property("Index").toString() + u')' == object.section(u'(', 1) ? c : nullptr;
+    if (!o || name == u"name")
+        return o ? QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name) : u"(none)"_s;
+    const QVariant v = o->property(name.toLatin1());
+    return v.typeId() == QMetaType::Bool    ? onOff(v.toBool())
+           : v.typeId() == QMetaType::QRect ? rect(v.toRect())
+                                            : v.toString();
+}
 // A word's letters and the number that follows them ("p11": "p", 11).
 std::pair<QString, int> split(const QString& word) {
     const qsizetype at = word.indexOf(QRegularExpression(u"\\d"_s));
@@ -198,6 +218,7 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"champs"_s, [](frmMirvel& f, int) { f.mnuHighScore->trigger(); }},
     {u"homepage"_s, [](frmMirvel& f, int) { f.mnuHomepage->trigger(); }},
     {u"email"_s, [](frmMirvel& f, int) { f.mnuEMail->trigger(); }},
+    {u"about"_s, [](frmMirvel& f, int) { f.mnuUeber->trigger(); }},
     {u"load"_s, [](frmMirvel&, int) {}}, // the start-up has run
     {u"secs"_s, [](frmMirvel& f, int n) { f.GameSeconds = n; }},
     {u"record"_s, [](frmMirvel& f, int n) { // n ever faster wins, or one in the game's time
@@ -236,6 +257,7 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
          return urls.join(u' '); }},
     {u"seen"_s, [](const Arg&) { return g_seen.join(u" ¦ "_s); }},
     {u"reports"_s, [](const Arg&) { return g_seen.filter(QRegularExpression(u"^\\d"_s)).join(u" ¦ "_s); }},
+    {u"starts"_s, [](const Arg&) { return stored(u"Optionen/StartVal"_s); }},
     {u"keys"_s, [](const Arg&) { return num(QSettings(u"Mirvel"_s, u"Mirvel"_s).allKeys().filter(u"Highscore/"_s).size()); }},
     {u"ini"_s, [](const Arg&) {
          return QString::fromUtf8(readFile(ProgramInfo::folder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
@@ -246,6 +268,14 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
      }},
     {u"name"_s, [](const Arg& a) {
          return QAccessible::queryAccessibleInterface(a.f.imgPuzz[a.k])->text(QAccessible::Name); }},
+    {u"walked"_s, [](const Arg& a) { // yes: the board is what the replayed walk makes of a solved one
+         QStringList tags;
+         for (int i = 1; i <= a.f.GridSize * a.f.GridSize; ++i)
+             tags.append(num(i));
+         for (std::size_t s = 1; s < g_walk.size(); ++s)
+             tags.swapItemsAt(g_walk[s - 1], g_walk[s]), tags[g_walk[s]] = QString();
+         const QString want = u"tags=%1;empty=%2;blank=%2"_s.arg(tags.join(u','), num(g_walk.back()));
+         return observe(a.f, want) == want ? u"yes"_s : u"no"_s; }},
     {u"tags"_s, [](const Arg& a) {
          return cells(a.f, [&](int i) { return std::optional(a.f.imgPuzz[i]->Tag()); }); }},
     {u"blank"_s, [](const Arg& a) {
@@ -255,9 +285,7 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"last"_s, [](const Arg& a) {
          const int last = a.f.GridSize * a.f.GridSize - 1;
          return shows(a.f.imgPuzz[last], a.f.PicClip1.GraphicCell(last).toImage()) ? u"yes"_s : u"no"_s; }},
-    {u"at"_s, [](const Arg& a) {
-         const QRect r = a.f.imgPuzz[a.k]->geometry();
-         return u"%1,%2,%3,%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
+    {u"at"_s, [](const Arg& a) { return rect(a.f.imgPuzz[a.k]->geometry()); }},
     {u"img"_s, [](const Arg& a) {
          const QStringList n = a.want.split(QRegularExpression(u"[@,]"_s));
          const QRect part(n[1].toInt(), n[2].toInt(), n[3].toInt(), n[4].toInt());
@@ -304,15 +332,20 @@ QString observe(frmMirvel& f, const QString& expected) {
         const QString name = pair.section(u'=', 0, 0);
         const auto [reader, k] = split(name);
         const auto it = Readers.find(reader);
-        out.append(name + u'=' + (it == Readers.end() ? u"(unknown)"_s : it->second({f, k, pair.section(u'=', 1)})));
+        out.append(name + u'=' +
+                   (name.contains(u'.')   ? property(f, name)
+                    : it == Readers.end() ? u"(unknown)"_s
+                                          : it->second({f, k, pair.section(u'=', 1)})));
     }
     return out.join(u';');
 }
 
 QString withTexts(QString expected) {
-    static const QRegularExpression key(u"\\{(\\w+)(?:@(\\d))?\\}"_s);
-    for (QRegularExpressionMatch m; (m = key.match(expected)).hasMatch();)
-        expected.replace(m.capturedStart(), m.capturedLength(), texts::text(m.captured(1), m.captured(2).toInt()));
+    static const QRegularExpression key(u"\\{([\\w()]+)(?:@(\\d))?(?::(\\w+))?\\}"_s);
+    for (QRegularExpressionMatch m; (m = key.match(expected)).hasMatch();) {
+        const QString text = texts::text(m.captured(1), m.captured(2).toInt());
+        expected.replace(m.capturedStart(), m.capturedLength(), m.hasCaptured(3) ? text.arg(m.captured(3)) : text);
+    }
     return expected;
 }
 

@@ -51,11 +51,10 @@ void play(frmMirvel& f, const QString& script);
 QString observe(frmMirvel& f, const QString& expected);
 
 // The cells the empty cell visits when a board of size n, empty at `empty`, is shuffled with
-// the generator seeded by `seed`: an independent replay of the rule (a draw that points off
-// the board is drawn again), n⁴ counted moves.
+// the generator seeded by `seed`: an independent replay of the rule (a draw that points off the
+// board is drawn again), n⁴ counted moves. Pressed backwards (`keys`: by the arrows), they
+// undo the shuffle.
 std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty);
-// Presses the cells of a walk backwards, which undoes the shuffle tile by tile; with `keys`, by
-// the arrow keys.
 void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk, bool keys = false);
 
 // `expected` with each {KEY} or {KEY@LANG} replaced by that text of the program (ProgramTexts.h).
