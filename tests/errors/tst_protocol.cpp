@@ -18,15 +18,13 @@ using texts::text;
 namespace {
 
 // Reports an error in step 2 of Testmodul.Failing; `press` acts on the dialog, then it is ignored.
-void report(const std::function<void(ErrPtnr&)>& press = {}, const QString& description = {}) {
+void report(const std::function<void(ErrPtnr&)>& press = {}) {
     ModalDriver driver([&](QWidget* w) {
         if (press)
             press(static_cast<ErrPtnr&>(*w));
         answer::continueWith(w, 1);
     });
-    Procedure p("Testmodul", "Failing");
-    p.run({[] {},
-           [&] { description.isEmpty() ? raiseError(ErrNo::Overflow) : raiseError(ErrNo::Overflow, description); }});
+    Procedure("Testmodul", "Failing").run({[] {}, [] { raiseError(ErrNo::Overflow); }});
 }
 
 // Presses protocol button `index` and answers each message box with `reply`, noting its text.

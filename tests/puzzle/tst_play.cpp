@@ -24,7 +24,7 @@ private slots:
         QSignalSpy ticks(f.Timer1, &QTimer::timeout);
         f.Timer1->setInterval(1);
         QTRY_VERIFY(ticks.count() >= 5);
-        QCOMPARE(observe(f, u"secs;time"_s), u"secs=%1;time=%1"_s.arg(ticks.count()));
+        QCOMPARE(observe(f, u"secs;lblTime.text"_s), u"secs=%1;lblTime.text=%1"_s.arg(ticks.count()));
     }
 };
 

@@ -239,11 +239,6 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"empty"_s, [](const Arg& a) { return num(a.f.EmptyCell); }},
     {u"solved"_s, [](const Arg& a) { return num(a.f.IsSolved); }},
     {u"secs"_s, [](const Arg& a) { return num(a.f.GameSeconds); }},
-    {u"time"_s, [](const Arg& a) { return a.f.lblTime->text(); }},
-    {u"clock"_s, [](const Arg& a) { return onOff(a.f.Timer1->isActive()); }},
-    {u"go"_s, [](const Arg& a) { return onOff(a.f.PicBut[0]->isEnabled()); }},
-    {u"menu"_s, [](const Arg& a) { return onOff(a.f.mnuStart->isEnabled()); }},
-    {u"champs"_s, [](const Arg& a) { return onOff(a.f.mnuHighScore->isEnabled()); }},
     {u"size"_s, [](const Arg& a) { return checked(a.f.mnuSize); }},
     {u"pic"_s, [](const Arg& a) { return checked(a.f.mnuBild); }},
     {u"lang"_s, [](const Arg& a) { return checked(a.f.mnuLang); }},
@@ -266,8 +261,6 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"shown"_s, [](const Arg& a) {
          return num(std::count_if(a.f.imgPuzz.begin(), a.f.imgPuzz.end(), [](auto* t) { return t && t->isVisible(); }));
      }},
-    {u"name"_s, [](const Arg& a) {
-         return QAccessible::queryAccessibleInterface(a.f.imgPuzz[a.k])->text(QAccessible::Name); }},
     {u"walked"_s, [](const Arg& a) { // yes: the board is what the replayed walk makes of a solved one
          QStringList tags;
          for (int i = 1; i <= a.f.GridSize * a.f.GridSize; ++i)
@@ -285,7 +278,6 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"last"_s, [](const Arg& a) {
          const int last = a.f.GridSize * a.f.GridSize - 1;
          return shows(a.f.imgPuzz[last], a.f.PicClip1.GraphicCell(last).toImage()) ? u"yes"_s : u"no"_s; }},
-    {u"at"_s, [](const Arg& a) { return rect(a.f.imgPuzz[a.k]->geometry()); }},
     {u"img"_s, [](const Arg& a) {
          const QStringList n = a.want.split(QRegularExpression(u"[@,]"_s));
          const QRect part(n[1].toInt(), n[2].toInt(), n[3].toInt(), n[4].toInt());
