@@ -1,5 +1,6 @@
 #include "support/Window.h"
 
+#include "about/frmInfo.h"
 #include "errors/Procedure.h"
 #include "render/ImageControl.h"
 #include "shell/ProgramInfo.h"
@@ -106,7 +107,7 @@ std::vector<int> g_walk;
 // What the scenario's modal windows are answered with, and what they showed.
 int g_code = 2, g_failures = 1, g_waitMs = 0;
 QString g_name;
-QStringList g_seen;
+QStringList g_seen, g_clicks; // g_clicks: the controls clicked in each about box, in this order
 bool g_desktop = true;        // whether the scenario catches what goes to the desktop
 UrlCatcher* g_urls = nullptr; // what went to the desktop
 
@@ -132,6 +133,8 @@ void setUp(const QString& word) {
             if (module == inModule && name == proc && (!at || at == line) && times > 0 && times--)
                 raiseError(ErrNo::Overflow);
         };
+    else if (key == u"click")
+        g_clicks = value.split(u',');
     else if (key == u"desktop")
         g_desktop = value != u"none";
     else if (key != u"locale") // the environment of a scenario played apart
@@ -218,8 +221,9 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"champs"_s, [](frmMirvel& f, int) { f.mnuHighScore->trigger(); }},
     {u"homepage"_s, [](frmMirvel& f, int) { f.mnuHomepage->trigger(); }},
     {u"email"_s, [](frmMirvel& f, int) { f.mnuEMail->trigger(); }},
-    {u"about"_s, [](frmMirvel& f, int) { f.mnuUeber->trigger(); }},
+    {u"about"_s, [](frmMirvel& f, int) { f.mnuUeber->trigger(), QTest::qWait(20); }}, // then activated again
     {u"load"_s, [](frmMirvel&, int) {}}, // the start-up has run
+    {u"forget"_s, [](frmMirvel&, int) { QFile::remove(ProgramInfo::folder() + u"/Mirvel.ini"_s); }},
     {u"secs"_s, [](frmMirvel& f, int n) { f.GameSeconds = n; }},
     {u"record"_s, [](frmMirvel& f, int n) { // n ever faster wins, or one in the game's time
          for (int s = n; s >= std::min(n, 1); --s)
@@ -343,7 +347,7 @@ QString withTexts(QString expected) {
 
 namespace {
 void resetScenario() {
-    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear(), g_desktop = true;
+    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear(), g_clicks.clear(), g_desktop = true;
 }
 // Plays the words of `script` on a loaded window, those before "load" first; `shown` is handed
 // each modal window before the scenario's own answer.
@@ -353,6 +357,13 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
         shown(w);
         if (g_waitMs && w->objectName() == u"ErrPtnr")
             QTest::qWait(std::exchange(g_waitMs, 0));
+        if (auto* box = qobject_cast<frmInfo*>(w); box && !g_clicks.isEmpty()) {
+            for (const QString& name : g_clicks)
+                QTest::mouseClick(box->findChild<QWidget*>(name), Qt::LeftButton);
+            const bool ini = QFile::exists(ProgramInfo::folder() + u"/Mirvel.ini"_s);
+            g_seen.append(u"about:"_s + box->Label[3]->text() + u'|' + frmMirvel::instance()->mnuSpiel->title() +
+                          (ini ? u"|ini"_s : u"|no ini"_s));
+        }
         answer::all(g_code, &g_seen, g_name)(w);
     });
     QStringList words = script.split(u' ', Qt::SkipEmptyParts);
