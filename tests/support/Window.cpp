@@ -289,6 +289,16 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
 };
 // clang-format on
 
+// `expected` with each {KEY}, {KEY@LANG} or {KEY:ARG} replaced by that text of the program.
+QString withTexts(QString expected) {
+    static const QRegularExpression key(u"\\{([\\w()]+)(?:@(\\d))?(?::(\\w+))?\\}"_s);
+    for (QRegularExpressionMatch m; (m = key.match(expected)).hasMatch();) {
+        const QString text = texts::text(m.captured(1), m.captured(2).toInt());
+        expected.replace(m.capturedStart(), m.capturedLength(), m.hasCaptured(3) ? text.arg(m.captured(3)) : text);
+    }
+    return expected;
+}
+
 } // namespace
 
 void play(frmMirvel& f, const QString& script) {
@@ -334,15 +344,6 @@ QString observe(frmMirvel& f, const QString& expected) {
                                           : it->second({f, k, pair.section(u'=', 1)})));
     }
     return out.join(u';');
-}
-
-QString withTexts(QString expected) {
-    static const QRegularExpression key(u"\\{([\\w()]+)(?:@(\\d))?(?::(\\w+))?\\}"_s);
-    for (QRegularExpressionMatch m; (m = key.match(expected)).hasMatch();) {
-        const QString text = texts::text(m.captured(1), m.captured(2).toInt());
-        expected.replace(m.capturedStart(), m.capturedLength(), m.hasCaptured(3) ? text.arg(m.captured(3)) : text);
-    }
-    return expected;
 }
 
 namespace {

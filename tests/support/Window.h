@@ -13,7 +13,6 @@
 #include "support/UrlCatcher.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -56,9 +55,6 @@ QString observe(frmMirvel& f, const QString& expected);
 // undo the shuffle.
 std::vector<int> replayShuffleWalk(std::uint64_t seed, int n, int empty);
 void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk, bool keys = false);
-
-// `expected` with each {KEY} or {KEY@LANG} replaced by that text of the program (ProgramTexts.h).
-QString withTexts(QString expected);
 
 // A scenario row: "ini", "script", "expected"; one played apart runs in mirvel_probe, which
 // calls playApart.
