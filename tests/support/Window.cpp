@@ -266,6 +266,8 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
          return num(std::count_if(a.f.imgPuzz.begin(), a.f.imgPuzz.end(), [](auto* t) { return t && t->isVisible(); }));
      }},
     {u"walked"_s, [](const Arg& a) { // yes: the board is what the replayed walk makes of a solved one
+         if (g_walk.empty())
+             return u"no walk: no seed"_s;
          QStringList tags;
          for (int i = 1; i <= a.f.GridSize * a.f.GridSize; ++i)
              tags.append(num(i));
@@ -349,6 +351,7 @@ QString observe(frmMirvel& f, const QString& expected) {
 namespace {
 void resetScenario() {
     g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear(), g_clicks.clear(), g_desktop = true;
+    g_seed = 0, g_walk.clear();
 }
 // Plays the words of `script` on a loaded window, those before "load" first; `shown` is handed
 // each modal window before the scenario's own answer.
@@ -359,8 +362,11 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
         if (g_waitMs && w->objectName() == u"ErrPtnr")
             QTest::qWait(std::exchange(g_waitMs, 0));
         if (auto* box = qobject_cast<frmInfo*>(w); box && !g_clicks.isEmpty()) {
-            for (const QString& name : g_clicks)
-                QTest::mouseClick(box->findChild<QWidget*>(name), Qt::LeftButton);
+            for (const QString& name : g_clicks) {
+                QWidget* control = box->findChild<QWidget*>(name);
+                QVERIFY2(control, qPrintable(u"no such control: "_s + name));
+                QTest::mouseClick(control, Qt::LeftButton);
+            }
             const bool ini = QFile::exists(ProgramInfo::folder() + u"/Mirvel.ini"_s);
             g_seen.append(u"about:"_s + box->Label[3]->text() + u'|' + frmMirvel::instance()->mnuSpiel->title() +
                           (ini ? u"|ini"_s : u"|no ini"_s));
