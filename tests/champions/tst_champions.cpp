@@ -8,16 +8,7 @@
 class TestChampions : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        clearUserStore();
-        LangOffset = 0;
-    }
-
-    void records_data() { addTableRows(u"champions"_s); }
-    void records() {
-        QFETCH(Row, row);
-        runScenario(row);
-    }
+    void init() { clearUserStore(); }
 
     void twoProgramsRecordingAtOnce() {
         LoadedWindow w; // makes the store's folder

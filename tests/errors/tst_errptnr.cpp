@@ -1,51 +1,70 @@
-// Guards the error dialog and the trap: every trap with the continuation codes and the close
-// button (traps.tsv), a second report while the dialog is open, who reports an error (the
-// trapped callee, the caller of an untrapped one, the handler itself), the program line, and
-// the dialog as shown: its twip layout, focus, running timers, the busy pointer taken back.
+// Guards the error reports and their protocol: who reports an error; the protocol's text byte for
+// byte, the log that every report grows, and the protocol buttons: the printed lines and their
+// PDF, the saved file with its questions, the clipboard and the addresses handed to the desktop,
+// the per-user folder as a fallback. Every trap, the continuation codes and the dialog as shown
+// are rows of traps.tsv.
 
 #include "errors/ErrPtnr.h"
+#include "errors/OsVersion.h"
 #include "errors/Procedure.h"
+#include "errors/ProtocolFiles.h"
+#include "shell/ProgramInfo.h"
 #include "support/Window.h"
+
+#include <QClipboard>
+#include <QMessageBox>
+#include <QProcess>
+
+using texts::text;
 
 namespace {
 
-// A procedure of three steps whose second step fails once; the third notes that it ran.
-bool failOnce() {
-    bool third = false, failed = false;
-    Procedure("Testmodul", "Failing")
-        .run({[] {},
-              [&] {
-                  if (!std::exchange(failed, true))
-                      raiseError(ErrNo::Overflow);
-              },
-              [&] { third = true; }});
-    return third;
+// Reports an error in step 2 of Testmodul.Failing; `press` acts on the dialog, then it is ignored.
+void report(const std::function<void(ErrPtnr&)>& press = {}) {
+    ModalDriver driver([&](QWidget* w) {
+        if (press)
+            press(static_cast<ErrPtnr&>(*w));
+        answer::continueWith(w, 1);
+    });
+    Procedure("Testmodul", "Failing").run({[] {}, [] { raiseError(ErrNo::Overflow); }});
+}
+
+// Presses protocol button `index` and answers each message box with `reply`, noting its text.
+std::function<void(ErrPtnr&)> pressProtocol(int index, QStringList* messages,
+                                            QMessageBox::StandardButton reply = QMessageBox::Ok,
+                                            QString* clipboardAtMessage = nullptr) {
+    return [=](ErrPtnr& dialog) {
+        ModalDriver boxes([=](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box && box->icon() == QMessageBox::NoIcon && box->windowTitle() == u"Mirvel"_s);
+            messages->append(box->text());
+            if (clipboardAtMessage)
+                *clipboardAtMessage = QGuiApplication::clipboard()->text();
+            box->button(box->button(reply) ? reply : QMessageBox::Ok)->click();
+        });
+        dialog.cmdProtocol[index]->click();
+        QVERIFY(dialog.isVisible()); // none of the buttons closes the dialog
+    };
 }
 
 } // namespace
 
 class TestErrPtnr : public QObject {
     Q_OBJECT
-private slots:
-    // Every trapped procedure, made to fail, reports under its own module and name, and the
-    // code it is answered with acts on it.
-    void everyTrap_data() { addTableRows(u"traps"_s); }
-    void everyTrap() {
-        QFETCH(Row, row);
-        runScenario(row);
-    }
 
-    void secondReportWhileOpenLeavesAtOnce() {
-        int nested = -1;
-        ModalDriver driver([&](QWidget* w) {
-            nested = ErrPtnr::instance().OnError(u"Timer"_s, u"Tick"_s);
-            answer::continueWith(w, 1);
-        });
-        const bool third = failOnce();
-        QCOMPARE(nested, 2);
-        QCOMPARE(driver.seen(), 1);
-        QCOMPARE(ErrPtnr::instance().lblError[2]->text(), u"Failing"_s);
-        QVERIFY(third);
+    QTemporaryDir m_folder;
+
+    QString file(const QString& ext) const { return m_folder.filePath(u"tst_errptnr."_s + ext); }
+
+private slots:
+    void init() {
+        openToNobody(m_folder.path());
+        ProgramInfo::setFolder(m_folder.path());
+        QFile::remove(file(u"EPT"_s));
+        QFile::remove(file(u"ERR"_s));
+        protocolSources::now = [] { return QDateTime(QDate(2026, 3, 4), QTime(17, 6, 7)); };
+        protocolSources::osVersion = [] { return osVersionOf(u"Linux"_s, u"6.1.0-18-amd64"_s, u"#1 SMP"_s); };
+        ErrPtnr::instance().SetProgInfo(u"Mirvel 1.2.3"_s);
     }
 
     void whoReports() {
@@ -56,8 +75,10 @@ private slots:
             Procedure p("Caller", "Outer");
             p.run({
                 [] { raiseError(ErrNo::SubscriptOutOfRange); }, // as from an untrapped callee
-                [] { failOnce(); },                             // a trapped callee reports itself
-                [] { throw std::runtime_error("boom"); },       // not one of ours
+                [] {                                            // a trapped callee reports itself
+                    Procedure("Testmodul", "Failing").run({[] {}, [] { raiseError(ErrNo::Overflow); }});
+                },
+                [] { throw std::runtime_error("boom"); }, // not one of ours
                 [] {
                     Procedure callee("Callee", "Disarmed"); // its trap off: the caller reports
                     callee.run({[&] { callee.disarm(); }, [] { raiseError(ErrNo::Overflow); }});
@@ -81,44 +102,95 @@ private slots:
                               u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s}));
     }
 
-    // The caller's program line, or else the executable's (tests/data/texts-shown.tsv).
-    void programLine() {
-        ErrPtnr::instance().SetProgInfo(u"Mirvel special"_s);
-        ModalDriver driver(answer::all(1));
-        failOnce();
-        QCOMPARE(ErrPtnr::instance().lblProgInfo->text(), u"Mirvel special"_s);
-        ErrPtnr::instance().SetProgInfo(QString());
-        QCOMPARE(ErrPtnr::LPSTRToVBString(QString::fromUtf16(u"SP1\0rest", 8)), u"SP1"_s);
-        QCOMPARE(ErrPtnr::LPSTRToVBString(u"no nul"_s), QString());
+    // Each report appends its protocol and an empty line to the log, before the dialog shows.
+    // The version's lines come from what uname reports.
+    void everyReportIsLogged_data() { addTableRows(u"os-version"_s); }
+    void everyReportIsLogged() {
+        QFETCH(Row, row);
+        protocolSources::osVersion = [&] { return osVersionOf(u"Linux"_s, row["release"], u"#1 SMP"_s); };
+        QByteArray logWhileShown;
+        report([&](ErrPtnr&) { logWhileShown = readFile(file(u"EPT"_s)); });
+        report();
+        const QByteArray one = text(u"protocol"_s).arg(row["version"], row["build"]).toLatin1();
+        QCOMPARE(logWhileShown, one + "\r\n");
+        QCOMPARE(readFile(file(u"EPT"_s)), one + "\r\n" + one + "\r\n");
+        QCOMPARE(ErrPtnr::instance().lblProgInfo->text(), u"Mirvel 1.2.3"_s); // the caller's line shows too
+        QCOMPARE(ErrPtnr::LPSTRToVBString(QString::fromUtf16(u"SP1\0rest", 8)) + ErrPtnr::LPSTRToVBString(u"no nul"_s),
+                 u"SP1"_s);
     }
 
-    void dialogAsShown() {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        ErrPtnr& dialog = ErrPtnr::instance();
-        QString focused;
-        bool openAfterProtocolButton = false;
-        int clockTicks = 0;
-        QTimer clock;
-        connect(&clock, &QTimer::timeout, [&] { ++clockTicks; });
-        clock.start(10);
-        ModalDriver driver([&](QWidget* w) {
-            focused = w->focusWidget() ? w->focusWidget()->objectName() : QString();
-            dialog.cmdProtocol[3]->click(); // copies and opens the homepage, no message
-            QTimer::singleShot(100, w, [&, w] {
-                openAfterProtocolButton = w->isVisible();
-                answer::continueWith(w, 1);
-            });
+    // Save: asks before it replaces a file, confirms only what was written, and writes to the
+    // per-user folder when the program's folder is read-only.
+    void save_data() { addTableRows(u"protocol-save"_s); }
+    void save() {
+        QFETCH(Row, row);
+        QTemporaryDir user;
+        openToNobody(user.path());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
+        const QString target = row["where"] == u"folder" ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_errptnr.ERR"_s);
+        if (row["before"] != u"-")
+            writeFile(target, row["before"].toLatin1()), setMode(target, 0666);
+        setMode(m_folder.path(), row["where"] == u"folder" ? 0777 : 0555);
+        setMode(user.path(), row["where"] == u"nowhere" ? 0555 : 0777);
+        QStringList seen;
+        {
+            Unprivileged nobody;
+            report(pressProtocol(1, &seen, row["answer"] == u"yes" ? QMessageBox::Yes : QMessageBox::No));
+        }
+        setMode(m_folder.path(), 0777);
+        qputenv("XDG_DATA_HOME", qgetenv("HOME") + "/data");
+        QStringList expected;
+        for (const QString& key : row["messages"].split(u' '))
+            expected.append(text(key).arg(target));
+        QCOMPARE(seen, expected);
+        const QByteArray saved = readFile(target);
+        QCOMPARE(saved.startsWith(QByteArray(70, '-')) && saved.endsWith("\r\n\r\n"), row["replaced"] == u"yes");
+        if (row["replaced"] == u"no" && row["before"] != u"-")
+            QCOMPARE(saved, row["before"].toLatin1());
+        QVERIFY(!QFile::exists(file(u"ERR"_s)) || row["where"] == u"folder");
+    }
+
+    // Print: one job on the printer, wrapped as the table says (read back from a PDF, where
+    // pdftotext keeps the lines, not their blanks). With no printer: a row of traps.tsv.
+    void print_data() { addTableRows(u"print-lines"_s); }
+    void print() {
+        QFETCH(Row, row);
+        const QStringList lines = ::printLines(row["protocol"]);
+        QCOMPARE(lines.join(u'\n'), row["printed"]);
+        g_printToPdf = m_folder.filePath(u"print.pdf"_s);
+        QVERIFY(printOnDefaultPrinter(lines));
+        g_printToPdf.clear();
+        QProcess pdftotext;
+        pdftotext.start(u"pdftotext"_s, {u"-layout"_s, m_folder.filePath(u"print.pdf"_s), u"-"_s});
+        QVERIFY(pdftotext.waitForFinished());
+        const auto simplified = [](const QString& text) {
+            return text.split(QRegularExpression(u"[ \\t\\f]*\\n[ \\t\\f]*"_s), Qt::SkipEmptyParts)
+                .join(u'|')
+                .simplified();
+        };
+        QCOMPARE(simplified(QString::fromUtf8(pdftotext.readAllStandardOutput())), simplified(row["printed"]));
+    }
+
+    // EMail copies the protocol only after the notice is confirmed; WWW copies it at once.
+    // Both hand the maker's address to the desktop.
+    void mailAndWeb() {
+        UrlCatcher desktop;
+        QStringList seen;
+        QString clipboardAtNotice, protocol;
+        QGuiApplication::clipboard()->setText(u"before"_s);
+        report([&](ErrPtnr& dialog) {
+            dialog.BuildProtocol(protocol);
+            pressProtocol(2, &seen, QMessageBox::Ok, &clipboardAtNotice)(dialog);
         });
-        failOnce();
-        QVERIFY(!QApplication::overrideCursor()); // the failing code's busy pointer is gone
-        QVERIFY(openAfterProtocolButton);         // only the continue buttons close it
-        QVERIFY2(clockTicks >= 5, "timers keep running while the dialog waits");
-        QCOMPARE(focused, u"cmdProtocol(0)"_s);
-        QCOMPARE(dialog.size(), QSize(481, 333)); // 7215 x 4995 twips, not grown by a long text
-        QCOMPARE(dialog.lblError[0]->size(), QSize(340, 45));
-        for (auto* b : dialog.cmdContinue)
-            QVERIFY(!b->isDefault());
+        QCOMPARE(seen, QStringList{text(u"EMailNotice"_s)});
+        QCOMPARE(clipboardAtNotice, u"before"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), protocol);
+        QGuiApplication::clipboard()->setText(u"before"_s);
+        report(pressProtocol(3, &seen));
+        QCOMPARE(seen.size(), 1); // no message
+        QCOMPARE(QGuiApplication::clipboard()->text(), protocol);
+        QCOMPARE(desktop.opened,
+                 (QList<QUrl>{QUrl(u"mailto:support@kelmsoft.example"_s), QUrl(u"https://www.kelmsoft.example/"_s)}));
     }
 };
 

@@ -1,16 +1,13 @@
-// Checks every text of tests/data/texts.tsv where the program shows it: the string table, the
-// texts the language menu puts on the main window and tells a screen reader and the error
-// dialog's (texts-shown.tsv), the built-in captions of the menus, the about box. A one-letter
-// change fails here (the help window's and the protocol buttons' messages fail in tst_links and
-// tst_protocol).
+// Checks the string table and the built-in captions of the menus against tests/data/texts.tsv.
+// Where else the texts show is checked by the rows of texts-shown.tsv (the window, the screen
+// reader, the error dialog, the about box), tst_links (the help window) and tst_errptnr (the
+// protocol buttons' messages): a one-letter change fails one of them.
 
-#include "about/frmInfo.h"
 #include "lang/StringTable.h"
 #include "support/Window.h"
 
 #include <QMenuBar>
 
-using texts::tableText;
 using texts::text;
 
 namespace {
@@ -46,12 +43,6 @@ private slots:
         QCOMPARE(errorOf([] { LoadResString(9999); }), 326);
     }
 
-    void shown_data() { addTableRows(u"texts-shown"_s); }
-    void shown() {
-        QFETCH(Row, row);
-        runScenario(row);
-    }
-
     void builtInCaptions() {
         frmMirvel f;
         QStringList menus;
@@ -61,18 +52,6 @@ private slots:
         }
         menus.append(u"tips:"_s + f.PicBut[0]->toolTip() + u',' + f.PicBut[1]->toolTip());
         QCOMPARE(menus.join(u'|'), text(u"menus"_s));
-    }
-
-    void aboutBox() {
-        LoadedWindow w;
-        frmInfo box;
-        QCOMPARE(box.Label[3]->text() + u'|' + box.Label[4]->text(), tableText(102) + u'|' + tableText(103));
-        box.Form_Load();
-        QStringList shown = {box.windowTitle(), box.Label[0]->text(), box.Label[2]->text(), box.lblHomepage->text(),
-                             box.ok->text()};
-        for (QLabel* flag : box.imgLang)
-            shown.append(flag->toolTip());
-        QCOMPARE(shown.join(u'|'), text(u"about"_s));
     }
 };
 

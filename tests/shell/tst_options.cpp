@@ -1,13 +1,8 @@
-// Guards the options file: how a value is read and what the start-up does with it, the writer
-// that keeps every other line as it was, and where the file goes when the folder is read-only.
+// Guards the options file: how a value is read and what the start-up does with it, and the
+// writer that keeps every other line as it was and replaces the file only whole.
 
-#include "shell/Allgemein.h"
-#include "shell/IniLocation.h"
 #include "shell/PrivateProfile.h"
-#include "shell/ProgramInfo.h"
 #include "support/Window.h"
-
-#include <QStandardPaths>
 
 class TestOptions : public QObject {
     Q_OBJECT
@@ -54,29 +49,6 @@ private slots:
         QVERIFY(!written);
         QCOMPARE(readFile(path), "[Optionen]\nSize= 7\npicture= 2\n"_ba);
         QVERIFY(!write(u"Size"_s, u" 3"_s, dir.filePath(u"missing/Mirvel.ini"_s)));
-    }
-
-    void readOnlyProgramFolderFallsBackToTheUsersFolder() {
-        QTemporaryDir program;
-        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QDir().mkpath(config + u"/Mirvel"_s);
-        openToNobody(config + u"/Mirvel"_s);
-        setMode(program.path(), 0555);
-        ProgramInfo::setFolder(program.path());
-        QString used;
-        rt::Integer size = 0;
-        {
-            Unprivileged asUser;
-            used = IniFilePath();
-            WriteIniString(u"Optionen"_s, u"Size"_s, u" 4"_s);
-            size = GetIniInt(u"Optionen"_s, u"Size"_s, 5);
-        }
-        ProgramInfo::setFolder({});
-        QCOMPARE(used, config + u"/Mirvel/Mirvel.ini"_s);
-        QCOMPARE(size, rt::Integer(4));
-        QCOMPARE(readFile(used), "[Optionen]\nSize= 4\n"_ba);
-        QVERIFY(!QFile::exists(program.filePath(u"Mirvel.ini"_s)));
-        QFile::remove(used);
     }
 };
 

@@ -9,7 +9,6 @@
 #include "support/Window.h"
 
 #include <QSet>
-#include <QStandardPaths>
 #include <QtEndian>
 
 namespace {
@@ -17,21 +16,6 @@ const QString Heard = qEnvironmentVariable("MIRVEL_HEAR"); // the sink's recordi
 
 QByteArray resource(const QString& name) {
     return readFile(u":/"_s + name);
-}
-// Which tune "~tmp.mid" holds now: 101..103, or 0.
-int tuneOnDisk() {
-    const QByteArray file = readFile(QDir::tempPath() + u"/~tmp.mid"_s);
-    for (int id : {101, 102, 103})
-        if (file == resource(u"midi/%1"_s.arg(id)))
-            return id;
-    return 0;
-}
-// The effect last handed to the sound output: 101..103, none or other.
-QString effect() {
-    for (const QString id : {u"101"_s, u"102"_s, u"103"_s})
-        if (SoundBuffer == resource(u"wav/"_s + id))
-            return id;
-    return SoundBuffer.isEmpty() ? u"none"_s : u"other"_s;
 }
 QString status(const QString& item) {
     QString answer;
@@ -159,14 +143,6 @@ private slots:
             QVERIFY(loud(t1, 300) >= 20);
             QCOMPARE(loud(t1 + 4000, 1200), 0);
         }
-        // Switched off, nothing plays; switched on again, the option reads as before.
-        f.mnuPlaySounds->trigger();
-        SoundBuffer.clear();
-        play(f, u"seed6 go p1 p0 solve"_s);
-        QCOMPARE(effect(), u"none"_s);
-        f.mnuPlaySounds->trigger();
-        QCOMPARE(observe(f, u"sound;ini"_s),
-                 u"sound=-1+;ini=[Optionen]|Size= 3|PlayMusic= 0|Sprache= 0|PlaySound=-1|"_s);
     }
 
     void music_data() {
@@ -215,39 +191,6 @@ private slots:
         QCOMPARE(QSet<int>(tunes.begin(), tunes.end()), (QSet<int>{101, 102, 103}));
     }
 
-    void aTuneStartsWhenTheMainWindowIsActiveAgain() {
-        LoadedWindow w("PlayMusic=1\n");
-        mciSendString(u"close midi"_s); // as when the tune has ended
-        QFile::remove(QDir::tempPath() + u"/~tmp.mid"_s);
-        {
-            ModalDriver driver(answer::all(1)); // an error report, answered "Ignore"
-            Procedure("M", "P").run({[] { raiseError(ErrNo::Overflow); }});
-        }
-        QTRY_VERIFY(tuneOnDisk());
-        QTRY_COMPARE(w.form->Timer2->isActive(), !Heard.isEmpty());
-        mciSendString(u"close midi"_s);
-        w.form->Timer2->stop();
-    }
-
-    void aTempFolderClosedToUsIsNoError() {
-        LoadedWindow w("PlayMusic=0\n");
-        QTemporaryDir closed;
-        setMode(closed.path(), 0555);
-        const QByteArray old = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(closed.path()));
-        QStringList seen;
-        {
-            ModalDriver driver(answer::all(2, &seen));
-            Unprivileged asUser;
-            w.form->mnuMusic[2]->trigger();
-            QTest::qWait(50);
-        }
-        qputenv("TMPDIR", old);
-        QCOMPARE(seen, QStringList());
-        QVERIFY(!w.form->Timer2->isActive());
-        w.form->mnuMusic[0]->trigger();
-    }
-
     // A long session heard: twenty whole games of changing sizes, each faster than the one
     // before, with effects and endless music, keep the memory, the files and every champion.
     void twentyGames() {
@@ -272,8 +215,7 @@ private slots:
             u"best3=345/Soak;best4=308/Soak;best5=271/Soak;best6=234/Soak;best7=197/Soak;best8=900/Soak"_s;
         QCOMPARE(observe(f, best), best);
         QCOMPARE(filesIn(w.folder.path()), QStringList{u"Mirvel.ini"_s});
-        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QCOMPARE(filesIn(config + u"/Mirvel"_s), QStringList{u"Mirvel.conf"_s});
+        QCOMPARE(filesIn(userFolder()), QStringList{u"Mirvel.conf"_s});
         QCOMPARE(filesIn(QDir::tempPath()), (QStringList{QFileInfo(w.folder.path()).fileName(), u"~tmp.mid"_s}));
         QVERIFY(f.Timer2->isActive() && tuneOnDisk()); // a tune still plays
     }

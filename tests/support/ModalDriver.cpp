@@ -37,7 +37,7 @@ bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
         return false;
-    m_current = w, m_ticksOpen = 0, ++m_seen;
+    m_current = w, m_ticksOpen = 0;
     // The answer may open further modal windows: it runs from the event loop.
     QTimer::singleShot(0, this, [this, shown = QPointer<QWidget>(w)] {
         if (shown && shown->isVisible())

@@ -13,7 +13,6 @@ public:
     using Answer = std::function<void(QWidget*)>;
     explicit ModalDriver(Answer answer);
     ~ModalDriver() override;
-    int seen() const { return m_seen; }
     int unanswered() const { return m_unanswered; }
 
 protected:
@@ -23,7 +22,7 @@ private:
     Answer m_answer;
     QTimer m_timer;
     QPointer<QWidget> m_current;
-    int m_ticksOpen = 0, m_seen = 0, m_unanswered = 0;
+    int m_ticksOpen = 0, m_unanswered = 0;
 };
 
 // Answers for the program's own modal windows.

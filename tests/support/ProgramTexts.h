@@ -14,8 +14,5 @@ inline QString text(const QString& key, int lang = 0) {
             return row.value(1 + lang).isEmpty() ? row[1] : row[1 + lang];
     return QStringLiteral("(no text %1)").arg(key);
 }
-inline QString tableText(int id, int lang = 0) {
-    return text(QString::number(id), lang);
-}
 
 } // namespace texts

@@ -5,11 +5,13 @@
 #include "render/ImageControl.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
+#include "sound/MidiDevice.h"
 #include "support/ProgramTexts.h"
 
 #include <QAccessible>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QtTest>
 #include <map>
@@ -26,6 +28,9 @@ void writeFile(const QString& path, const QByteArray& data) {
     if (f.open(QIODevice::WriteOnly))
         f.write(data);
 }
+QString userFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Mirvel"_s;
+}
 void clearUserStore() {
     QSettings(u"Mirvel"_s, u"Mirvel"_s).clear();
 }
@@ -34,6 +39,20 @@ QString stored(const QString& key) {
 }
 void store(const QString& key, const QString& value) {
     QSettings(u"Mirvel"_s, u"Mirvel"_s).setValue(key, value);
+}
+
+int tuneOnDisk() {
+    const QByteArray file = readFile(QDir::tempPath() + u"/~tmp.mid"_s);
+    for (int id : {101, 102, 103})
+        if (file == readFile(u":/midi/%1"_s.arg(id)))
+            return id;
+    return 0;
+}
+QString effect() {
+    for (const char* id : {"101", "102", "103"})
+        if (SoundBuffer == readFile(u":/wav/"_s + QLatin1String(id)))
+            return QString::fromLatin1(id);
+    return SoundBuffer.isEmpty() ? u"none"_s : u"other"_s;
 }
 
 LoadedWindow::LoadedWindow(const QByteArray& ini, ModalDriver* driver) {
@@ -110,6 +129,9 @@ QString g_name;
 QStringList g_seen, g_clicks; // g_clicks: the controls clicked in each about box, in this order
 bool g_desktop = true;        // whether the scenario catches what goes to the desktop
 UrlCatcher* g_urls = nullptr; // what went to the desktop
+std::optional<Unprivileged> g_nobody;
+std::optional<QTemporaryDir> g_closedTemp;
+const QByteArray TempDir = qgetenv("TMPDIR");
 
 // A word that sets a scenario up.
 void setUp(const QString& word) {
@@ -126,18 +148,26 @@ void setUp(const QString& word) {
     else if (key == u"fails")
         g_failures = value.toInt();
     else if (key == u"fail")
-        g_beforeStep = [module = value.section(u'.', 0, 0).toStdString(),
-                        name = value.section(u'.', 1).section(u':', 0, 0).toStdString(),
-                        at = value.section(u':', 1).toInt(),
-                        times = g_failures](const char* inModule, const char* proc, int line) mutable {
-            if (module == inModule && name == proc && (!at || at == line) && times > 0 && times--)
+        g_beforeStep = [steps = value.split(u','), times = g_failures](const char* module, const char* proc,
+                                                                       int line) mutable {
+            const QString step = u"%1.%2:%3"_s.arg(QLatin1String(module), QLatin1String(proc)).arg(line);
+            if ((steps.contains(step) || steps.contains(step.section(u':', 0, 0))) && times > 0 && times--)
                 raiseError(ErrNo::Overflow);
         };
     else if (key == u"click")
         g_clicks = value.split(u',');
     else if (key == u"desktop")
         g_desktop = value != u"none";
-    else if (key != u"locale") // the environment of a scenario played apart
+    else if (key == u"as") { // the user "nobody", who may write the user's folder only
+        QDir().mkpath(userFolder()), openToNobody(userFolder());
+        g_nobody.emplace();
+    } else if (key == u"busy") // the pointer, set busy that many times
+        for (int i = 0; i < value.toInt(); ++i)
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+    else if (key == u"temp") { // closed to the user
+        setMode(g_closedTemp.emplace().path(), 0555);
+        qputenv("TMPDIR", QFile::encodeName(g_closedTemp->path()));
+    } else if (key != u"locale") // the environment of a scenario played apart
         QFAIL(qPrintable(u"no such setting: "_s + word));
 }
 
@@ -180,7 +210,7 @@ QString rect(const QRect& r) {
 }
 // "OBJECT.PROPERTY": a Qt property of the control, menu or entry of that name, of the window or
 // of another window of the program ("mnuMusic(1)": the entry of index 1 of those so named);
-// "name" is what a screen reader is told of it.
+// "name" is what a screen reader is told of it, "focus" the control last focused in it.
 QString property(frmMirvel& f, const QString& path) {
     const QString object = path.section(u'.', 0, 0), name = path.section(u'.', 1);
     QObject* o = f.findChild<QObject*>(object);
@@ -190,9 +220,12 @@ QString property(frmMirvel& f, const QString& path) {
         o = o ? o : c->property("Index").toString() + u')' == object.section(u'(', 1) ? c : nullptr;
     if (!o || name == u"name")
         return o ? QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name) : u"(none)"_s;
+    if (auto* w = qobject_cast<QWidget*>(o); w && name == u"focus")
+        return w->focusWidget() ? w->focusWidget()->objectName() : u"(none)"_s;
     const QVariant v = o->property(name.toLatin1());
     return v.typeId() == QMetaType::Bool    ? onOff(v.toBool())
            : v.typeId() == QMetaType::QRect ? rect(v.toRect())
+           : v.typeId() == QMetaType::QSize ? u"%1x%2"_s.arg(v.toSize().width()).arg(v.toSize().height())
                                             : v.toString();
 }
 // A word's letters and the number that follows them ("p11": "p", 11).
@@ -225,6 +258,9 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"load"_s, [](frmMirvel&, int) {}}, // the start-up has run
     {u"forget"_s, [](frmMirvel&, int) { QFile::remove(ProgramInfo::folder() + u"/Mirvel.ini"_s); }},
     {u"secs"_s, [](frmMirvel& f, int n) { f.GameSeconds = n; }},
+    {u"wait"_s, [](frmMirvel&, int ms) { QTest::qWait(ms); }},
+    {u"untune"_s, [](frmMirvel&, int) { // as when the tune has ended
+         mciSendString(u"close midi"_s), QFile::remove(QDir::tempPath() + u"/~tmp.mid"_s); }},
     {u"record"_s, [](frmMirvel& f, int n) { // n ever faster wins, or one in the game's time
          for (int s = n; s >= std::min(n, 1); --s)
              f.GameSeconds = static_cast<rt::Long>(n ? s : f.GameSeconds), f.WriteHighScore(); }},
@@ -257,9 +293,14 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"seen"_s, [](const Arg&) { return g_seen.join(u" ¦ "_s); }},
     {u"reports"_s, [](const Arg&) { return g_seen.filter(QRegularExpression(u"^\\d"_s)).join(u" ¦ "_s); }},
     {u"starts"_s, [](const Arg&) { return stored(u"Optionen/StartVal"_s); }},
+    {u"pointer"_s, [](const Arg&) { return QApplication::overrideCursor() ? u"busy"_s : u"normal"_s; }},
+    {u"tune"_s, [](const Arg&) { return tuneOnDisk() ? u"written"_s : u"none"_s; }},
+    {u"effect"_s, [](const Arg&) { return effect(); }},
     {u"keys"_s, [](const Arg&) { return num(QSettings(u"Mirvel"_s, u"Mirvel"_s).allKeys().filter(u"Highscore/"_s).size()); }},
     {u"ini"_s, [](const Arg&) {
          return QString::fromUtf8(readFile(ProgramInfo::folder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
+    {u"userini"_s, [](const Arg&) {
+         return QString::fromUtf8(readFile(userFolder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
     {u"best"_s, [](const Arg& a) {
          return stored(u"Highscore/"_s + num(a.k)) + u'/' + stored(u"Highscore/Name"_s + num(a.k)); }},
     {u"shown"_s, [](const Arg& a) {
@@ -351,7 +392,9 @@ QString observe(frmMirvel& f, const QString& expected) {
 namespace {
 void resetScenario() {
     g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear(), g_clicks.clear(), g_desktop = true;
-    g_seed = 0, g_walk.clear();
+    g_seed = 0, g_walk.clear(), SoundBuffer.clear(), QFile::remove(userFolder() + u"/Mirvel.ini"_s);
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
 }
 // Plays the words of `script` on a loaded window, those before "load" first; `shown` is handed
 // each modal window before the scenario's own answer.
@@ -361,15 +404,14 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
         shown(w);
         if (g_waitMs && w->objectName() == u"ErrPtnr")
             QTest::qWait(std::exchange(g_waitMs, 0));
-        if (auto* box = qobject_cast<frmInfo*>(w); box && !g_clicks.isEmpty()) {
-            for (const QString& name : g_clicks) {
-                QWidget* control = box->findChild<QWidget*>(name);
-                QVERIFY2(control, qPrintable(u"no such control: "_s + name));
-                QTest::mouseClick(control, Qt::LeftButton);
-            }
-            const bool ini = QFile::exists(ProgramInfo::folder() + u"/Mirvel.ini"_s);
-            g_seen.append(u"about:"_s + box->Label[3]->text() + u'|' + frmMirvel::instance()->mnuSpiel->title() +
-                          (ini ? u"|ini"_s : u"|no ini"_s));
+        if (!g_clicks.isEmpty() && (qobject_cast<frmInfo*>(w) || w->objectName() == u"ErrPtnr")) {
+            QStringList read; // what is not a control of the window is read
+            for (const QString& name : g_clicks)
+                if (QWidget* control = w->findChild<QWidget*>(name))
+                    QTest::mouseClick(control, Qt::LeftButton);
+                else
+                    read.append(observe(*frmMirvel::instance(), name));
+            g_seen.append(w->objectName() + u':' + read.join(u'|'));
         }
         answer::all(g_code, &g_seen, g_name)(w);
     });
@@ -380,7 +422,7 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
     std::optional<UrlCatcher> urls;
     g_urls = g_desktop ? &urls.emplace() : nullptr;
     play(*w.form, words.join(u' '));
-    g_beforeStep = nullptr;
+    g_beforeStep = nullptr, g_nobody.reset(), g_closedTemp.reset(), qputenv("TMPDIR", TempDir);
     then(*w.form, driver);
     g_urls = nullptr;
 }

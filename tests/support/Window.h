@@ -23,10 +23,15 @@
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& data);
-// The per-user store of "Mirvel": cleared, read ("-" when absent) and written by key.
+// The user's folder of "Mirvel"; its store: cleared, read ("-" when absent) and written by key.
+QString userFolder();
 void clearUserStore();
 QString stored(const QString& key);
 void store(const QString& key, const QString& value);
+// Which tune "~tmp.mid" holds now (101..103, or 0); the effect last handed to the sound output
+// (101..103, none or other).
+int tuneOnDisk();
+QString effect();
 // `data` damaged as a row's "change" says (tests/data/README.md).
 QByteArray changed(QByteArray data, const QString& change);
 
