@@ -125,7 +125,7 @@ std::uint64_t g_seed = 0;
 std::vector<int> g_walk;
 // What the scenario's modal windows are answered with, and what they showed.
 int g_code = 2, g_failures = 1, g_waitMs = 0;
-QString g_name;
+QString g_name, g_during;
 QStringList g_seen, g_clicks; // g_clicks: the controls clicked in each about box, in this order
 bool g_desktop = true;        // whether the scenario catches what goes to the desktop
 UrlCatcher* g_urls = nullptr; // what went to the desktop
@@ -141,6 +141,8 @@ void setUp(const QString& word) {
         g_code = value == u"close" ? -1 : value.toInt();
     else if (key == u"wait")
         g_waitMs = value.toInt();
+    else if (key == u"during")
+        g_during = value;
     else if (key == u"name")
         g_name = value;
     else if (key == u"store")
@@ -391,7 +393,8 @@ QString observe(frmMirvel& f, const QString& expected) {
 
 namespace {
 void resetScenario() {
-    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_seen.clear(), g_clicks.clear(), g_desktop = true;
+    g_code = 2, g_failures = 1, g_waitMs = 0, g_name = u"Anna"_s, g_during.clear(), g_seen.clear(), g_clicks.clear(),
+    g_desktop = true;
     g_seed = 0, g_walk.clear(), SoundBuffer.clear(), QFile::remove(userFolder() + u"/Mirvel.ini"_s);
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
@@ -404,6 +407,8 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
         shown(w);
         if (g_waitMs && w->objectName() == u"ErrPtnr")
             QTest::qWait(std::exchange(g_waitMs, 0));
+        if (!g_during.isEmpty() && w->objectName() == u"ErrPtnr")
+            play(*frmMirvel::instance(), std::exchange(g_during, {}));
         if (!g_clicks.isEmpty() && (qobject_cast<frmInfo*>(w) || w->objectName() == u"ErrPtnr")) {
             QStringList read; // what is not a control of the window is read
             for (const QString& name : g_clicks)
