@@ -1,7 +1,8 @@
 // Guards sound and music. Run by tests/sound/heard.sh it checks by ear as well, in what the
 // server's sink played; without a server the same steps must pass silently: no sound, no message.
+// The effects' switch, a closed temporary folder and the tune after the error dialog are rows of
+// play.tsv.
 
-#include "errors/Procedure.h"
 #include "sound/MciCommand.h"
 #include "sound/MidiDevice.h"
 #include "sound/Sound.h"
