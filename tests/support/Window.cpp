@@ -161,7 +161,8 @@ void setUp(const QString& word) {
     else if (key == u"desktop")
         g_desktop = value != u"none";
     else if (key == u"as") { // the user "nobody", who may write the user's folder only
-        QDir().mkpath(userFolder()), openToNobody(userFolder());
+        QDir().mkpath(userFolder()), openToNobody(userFolder()), openToNobody(ProgramInfo::folder());
+        setMode(ProgramInfo::folder(), 0555);
         g_nobody.emplace();
     } else if (key == u"busy") // the pointer, set busy that many times
         for (int i = 0; i < value.toInt(); ++i)
