@@ -296,6 +296,9 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"seen"_s, [](const Arg&) { return g_seen.join(u" ¦ "_s); }},
     {u"reports"_s, [](const Arg&) { return g_seen.filter(QRegularExpression(u"^\\d"_s)).join(u" ¦ "_s); }},
     {u"starts"_s, [](const Arg&) { return stored(u"Optionen/StartVal"_s); }},
+    {u"logged"_s, [](const Arg&) { // the protocols in the log
+         const QByteArray log = readFile(ProgramInfo::folder() + u'/' + ProgramInfo::exeName() + u".EPT"_s);
+         return num(log.count("E R R O R   P R O T O C O L L")); }},
     {u"pointer"_s, [](const Arg&) { return QApplication::overrideCursor() ? u"busy"_s : u"normal"_s; }},
     {u"tune"_s, [](const Arg&) { return tuneOnDisk() ? u"written"_s : u"none"_s; }},
     {u"effect"_s, [](const Arg&) { return effect(); }},
