@@ -131,7 +131,6 @@ bool g_desktop = true;        // whether the scenario catches what goes to the d
 UrlCatcher* g_urls = nullptr; // what went to the desktop
 std::optional<Unprivileged> g_nobody;
 std::optional<QTemporaryDir> g_closedTemp;
-const QByteArray TempDir = qgetenv("TMPDIR");
 
 // A word that sets a scenario up.
 void setUp(const QString& word) {
@@ -407,6 +406,7 @@ void resetScenario() {
 // each modal window before the scenario's own answer.
 template <typename Then>
 void playLoaded(const QString& ini, const QString& script, const std::function<void(QWidget*)>& shown, Then then) {
+    static const QByteArray tempDir = qgetenv("TMPDIR"); // the test's own, before any row changes it
     ModalDriver driver([shown](QWidget* w) {
         shown(w);
         if (g_waitMs && w->objectName() == u"ErrPtnr")
@@ -431,7 +431,7 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
     std::optional<UrlCatcher> urls;
     g_urls = g_desktop ? &urls.emplace() : nullptr;
     play(*w.form, words.join(u' '));
-    g_beforeStep = nullptr, g_nobody.reset(), g_closedTemp.reset(), qputenv("TMPDIR", TempDir);
+    g_beforeStep = nullptr, g_nobody.reset(), g_closedTemp.reset(), qputenv("TMPDIR", tempDir);
     then(*w.form, driver);
     g_urls = nullptr;
 }
