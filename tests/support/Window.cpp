@@ -126,7 +126,7 @@ std::vector<int> g_walk;
 // What the scenario's modal windows are answered with, and what they showed.
 int g_code = 2, g_failures = 1, g_waitMs = 0;
 QString g_name, g_during;
-QStringList g_seen, g_clicks; // g_clicks: the controls clicked in each about box, in this order
+QStringList g_seen, g_clicks; // g_clicks: clicked or read in each about box and error dialog
 bool g_desktop = true;        // whether the scenario catches what goes to the desktop
 UrlCatcher* g_urls = nullptr; // what went to the desktop
 std::optional<Unprivileged> g_nobody;
@@ -409,11 +409,12 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
     static const QByteArray tempDir = qgetenv("TMPDIR"); // the test's own, before any row changes it
     ModalDriver driver([shown](QWidget* w) {
         shown(w);
-        if (g_waitMs && w->objectName() == u"ErrPtnr")
+        const bool report = w->objectName() == u"ErrPtnr";
+        if (report && g_waitMs)
             QTest::qWait(std::exchange(g_waitMs, 0));
-        if (!g_during.isEmpty() && w->objectName() == u"ErrPtnr")
+        if (report && !g_during.isEmpty())
             play(*frmMirvel::instance(), std::exchange(g_during, {}));
-        if (!g_clicks.isEmpty() && (qobject_cast<frmInfo*>(w) || w->objectName() == u"ErrPtnr")) {
+        if (!g_clicks.isEmpty() && (report || qobject_cast<frmInfo*>(w))) {
             QStringList read; // what is not a control of the window is read
             for (const QString& name : g_clicks)
                 if (QWidget* control = w->findChild<QWidget*>(name))
