@@ -29,14 +29,24 @@ void frmMirvel::WriteHighScore() {
             if (!isNewRecord(seconds, stored))
                 p.leave();
         },
-        [&] { SaveSetting(app, Highscore, key, QString::number(seconds)); },
+        [&] {
+            // Another copy of the program may have stored a faster time meanwhile.
+            if (!SaveSettingIf(app, Highscore, key, QString::number(seconds), [&](const StoreLookup& now) {
+                    return isNewRecord(seconds, rt::CDbl(now(key, QStringLiteral("9999"))));
+                }))
+                p.leave();
+        },
         [&] {
             bool ok = false;
             const QString entered =
                 QInputDialog::getText(this, text(128), text(126), QLineEdit::Normal, QString(), &ok);
             name = championName(ok ? entered : QString());
         },
-        [&] { SaveSetting(app, Highscore, QStringLiteral("Name") + key, name); },
+        [&] {
+            // The name goes with its time: not when a faster one came while the box was open.
+            SaveSettingIf(app, Highscore, QStringLiteral("Name") + key, name,
+                          [&](const StoreLookup& now) { return now(key, {}) == QString::number(seconds); });
+        },
     });
 }
 

@@ -1,6 +1,8 @@
 #include "errors/ProtocolFiles.h"
 
+#include "shell/IniLocation.h"
 #include "shell/ProgramInfo.h"
+#include "shell/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,14 +19,17 @@ QString g_printToPdf;
 
 namespace protocolFiles {
 
+namespace {
+// The log is only ever appended to, whole: a log that grew beyond this is left as it is.
+constexpr qint64 MaxLogSize = 64 << 20;
+} // namespace
+
 QString path(const QString& extension) {
     const QString name = ProgramInfo::exeName() + u'.' + extension;
-    QString beside = QDir(ProgramInfo::folder()).filePath(name);
-    // Asked of the kernel for the effective user, as a read-only file system says "no" to root.
-    const auto writable = [](const QString& path) {
-        return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
-    };
-    if (QFileInfo::exists(beside) ? writable(beside) : writable(ProgramInfo::folder()))
+    const QString beside = QDir(ProgramInfo::folder()).filePath(name);
+    // A file of ours that was made read-only stays so: the protocol goes to the user's folder.
+    const bool writable = ::faccessat(AT_FDCWD, QFile::encodeName(beside).constData(), W_OK, AT_EACCESS) == 0;
+    if (ProgramFolderIsOurs() && (writable || !QFileInfo::exists(beside)))
         return beside;
     const QString own =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Mirvel");
@@ -33,11 +38,16 @@ QString path(const QString& extension) {
 }
 
 bool write(const QString& file, const QString& text, bool append) {
-    QFile f(file);
-    if (!f.open(append ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray bytes = text.toLatin1();
-    return f.write(bytes) == bytes.size() && f.flush();
+    // Under the lock, as another copy may append its own report at the same time.
+    const wholeFile::Lock lock(file);
+    QByteArray bytes = text.toLatin1();
+    if (append) {
+        const wholeFile::Contents old = wholeFile::read(file, MaxLogSize);
+        if (old.state == wholeFile::State::Unreadable)
+            return false;
+        bytes.prepend(old.bytes);
+    }
+    return wholeFile::replace(file, bytes, wholeFile::Links::Follow) == wholeFile::Written::Ok;
 }
 
 } // namespace protocolFiles

@@ -1,7 +1,7 @@
 #pragma once
 // The protocol's two files and how they are written: 8-bit text with CR LF line ends, named
 // after the executable, in the program's folder, or in the per-user data folder
-// (~/.local/share/Mirvel/) when the program's folder cannot be written.
+// (~/.local/share/Mirvel/) when that folder is not ours alone to write (shell/IniLocation.h).
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +9,7 @@
 namespace protocolFiles {
 // The file with this extension ("EPT", "ERR") where it can be written.
 QString path(const QString& extension);
-// Appends (or replaces) and reports whether every byte reached the file.
+// Appends to the file, or replaces it, whole or not at all; false when it could not.
 bool write(const QString& file, const QString& text, bool append);
 } // namespace protocolFiles
 

@@ -1,9 +1,7 @@
 #pragma once
-// Our reader and writer of private-profile (ini) files: "[Section]" lines followed by
-// "key=value" lines. Sections and keys match without regard to case, blanks round keys and
-// values are ignored, lines starting with ";" are comments, the first of duplicate keys wins.
-// A line ends at LF, CR LF or a lone CR. Writing replaces a value in place and keeps every
-// other line of the file, with its own line break, as it was.
+// Our reader and writer of private-profile (ini) files, such as the options file: "[Section]"
+// lines followed by "key=value" lines (shell/IniText.h). Sections and keys match without regard
+// to case, blanks round values are ignored, the first of duplicate keys wins.
 
 #include <QByteArray>
 #include <QString>
@@ -22,12 +20,11 @@ long long readInt(const QByteArray& file, const QByteArray& section, const QByte
 // new section at the end. Line breaks in the value would break the file: it is cut there.
 QByteArray withValue(const QByteArray& file, const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
-// The file operations. A missing file reads as empty; reading the number gives the default
-// when the file, section or key is missing.
+// The file operations. A missing or unreadable file (a named pipe, a device, a folder) reads as
+// empty; reading the number gives the default when the file, section or key is missing.
 long long getInt(const QString& section, const QString& key, long long defaultValue, const QString& path);
-// Rewrites the file through a temporary file and a rename, so that a crash or a full disk
-// never leaves half a file. Returns false when the file could not be written; the old file is
-// then left as it was.
+// Rewrites the file whole or not at all (shell/WholeFile.h), under a lock beside it. Returns
+// false when the file could not be read or written; the old file is then left as it was.
 bool writeString(const QString& section, const QString& key, const QString& value, const QString& path);
 
 } // namespace PrivateProfile

@@ -5,12 +5,12 @@
 #include "render/ImageControl.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
+#include "shell/UserStore.h"
 #include "sound/MidiDevice.h"
 #include "support/ProgramTexts.h"
 
 #include <QAccessible>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QtTest>
@@ -32,17 +32,17 @@ QString userFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Mirvel"_s;
 }
 void clearUserStore() {
-    QSettings(u"Mirvel"_s, u"Mirvel"_s).clear();
+    QFile::remove(userFolder() + u"/Mirvel.conf"_s);
 }
 QString stored(const QString& key) {
-    return QSettings(u"Mirvel"_s, u"Mirvel"_s).value(key, u"-"_s).toString();
+    return GetSetting(u"Mirvel"_s, key.section(u'/', 0, 0), key.section(u'/', 1), u"-"_s);
 }
 void store(const QString& key, const QString& value) {
-    QSettings(u"Mirvel"_s, u"Mirvel"_s).setValue(key, value);
+    SaveSetting(u"Mirvel"_s, key.section(u'/', 0, 0), key.section(u'/', 1), value);
 }
 
 int tuneOnDisk() {
-    const QByteArray file = readFile(QDir::tempPath() + u"/~tmp.mid"_s);
+    const QByteArray file = readFile(MidiFilePath);
     for (int id : {101, 102, 103})
         if (file == readFile(u":/midi/%1"_s.arg(id)))
             return id;
@@ -56,7 +56,7 @@ QString effect() {
 }
 
 LoadedWindow::LoadedWindow(const QByteArray& ini, ModalDriver* driver) {
-    ProgramInfo::setFolder(folder.path());
+    ProgramInfo::setFolder(qEnvironmentVariable("MIRVEL_TEST_FOLDER", folder.path())); // a probe's may be given
     if (!ini.isNull())
         writeFile(iniPath(), ini.contains('[') ? ini : "[Optionen]\n" + ini);
     std::unique_ptr<ModalDriver> own(driver ? nullptr : new ModalDriver(answer::all()));
@@ -69,7 +69,7 @@ LoadedWindow::~LoadedWindow() {
     ProgramInfo::setFolder({});
 }
 QString LoadedWindow::iniPath() const {
-    return folder.filePath(u"Mirvel.ini"_s);
+    return ProgramInfo::folder() + u"/Mirvel.ini"_s;
 }
 
 QByteArray changed(QByteArray data, const QString& change) {
@@ -169,6 +169,7 @@ void setUp(const QString& word) {
     else if (key == u"temp") { // closed to the user
         setMode(g_closedTemp.emplace().path(), 0555);
         qputenv("TMPDIR", QFile::encodeName(g_closedTemp->path()));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(g_closedTemp->path()));
     } else if (key != u"locale") // the environment of a scenario played apart
         QFAIL(qPrintable(u"no such setting: "_s + word));
 }
@@ -262,7 +263,7 @@ const std::map<QString, std::function<void(frmMirvel&, int)>> Actions = {
     {u"secs"_s, [](frmMirvel& f, int n) { f.GameSeconds = n; }},
     {u"wait"_s, [](frmMirvel&, int ms) { QTest::qWait(ms); }},
     {u"untune"_s, [](frmMirvel&, int) { // as when the tune has ended
-         mciSendString(u"close midi"_s), QFile::remove(QDir::tempPath() + u"/~tmp.mid"_s); }},
+         mciSendString(u"close midi"_s), QFile::remove(MidiFilePath); }},
     {u"record"_s, [](frmMirvel& f, int n) { // n ever faster wins, or one in the game's time
          for (int s = n; s >= std::min(n, 1); --s)
              f.GameSeconds = static_cast<rt::Long>(n ? s : f.GameSeconds), f.WriteHighScore(); }},
@@ -301,7 +302,11 @@ const std::map<QString, std::function<QString(const Arg&)>> Readers = {
     {u"pointer"_s, [](const Arg&) { return QApplication::overrideCursor() ? u"busy"_s : u"normal"_s; }},
     {u"tune"_s, [](const Arg&) { return tuneOnDisk() ? u"written"_s : u"none"_s; }},
     {u"effect"_s, [](const Arg&) { return effect(); }},
-    {u"keys"_s, [](const Arg&) { return num(QSettings(u"Mirvel"_s, u"Mirvel"_s).allKeys().filter(u"Highscore/"_s).size()); }},
+    {u"keys"_s, [](const Arg&) {
+         int keys = 0;
+         for (int n = 3; n <= 8; ++n)
+             keys += (stored(u"Highscore/"_s + num(n)) != u"-") + (stored(u"Highscore/Name"_s + num(n)) != u"-");
+         return num(keys); }},
     {u"ini"_s, [](const Arg&) {
          return QString::fromUtf8(readFile(ProgramInfo::folder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
     {u"userini"_s, [](const Arg&) {
@@ -406,7 +411,8 @@ void resetScenario() {
 // each modal window before the scenario's own answer.
 template <typename Then>
 void playLoaded(const QString& ini, const QString& script, const std::function<void(QWidget*)>& shown, Then then) {
-    static const QByteArray tempDir = qgetenv("TMPDIR"); // the test's own, before any row changes it
+    // The test's own, before any row changes them.
+    static const QByteArray tempDir = qgetenv("TMPDIR"), runtimeDir = qgetenv("XDG_RUNTIME_DIR");
     ModalDriver driver([shown](QWidget* w) {
         shown(w);
         const bool report = w->objectName() == u"ErrPtnr";
@@ -433,6 +439,7 @@ void playLoaded(const QString& ini, const QString& script, const std::function<v
     g_urls = g_desktop ? &urls.emplace() : nullptr;
     play(*w.form, words.join(u' '));
     g_beforeStep = nullptr, g_nobody.reset(), g_closedTemp.reset(), qputenv("TMPDIR", tempDir);
+    qputenv("XDG_RUNTIME_DIR", runtimeDir);
     then(*w.form, driver);
     g_urls = nullptr;
 }
