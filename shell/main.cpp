@@ -4,8 +4,12 @@
 #include "shell/frmMirvel.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write is to fail and be handled (the old file stays), not to end
+    // the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Under X, Qt hands each repaint over in shared memory and then waits for the server's
     // answer: two more wake-ups a second for the running clock alone. Sent over the socket,
     // this small window's repaints are as fast (measured: input to screen faster still), and

@@ -1,13 +1,15 @@
 #include "sound/MidiDevice.h"
 
+#include "shell/WholeFile.h"
 #include "sound/FluidTune.h"
 #include "sound/MciCommand.h"
 
-#include <QFile>
 #include <map>
 #include <memory>
 
 namespace {
+constexpr qint64 MaxTuneSize = 16 << 20; // a MIDI file far larger is none
+
 std::map<QString, std::unique_ptr<FluidTune>>& devices() {
     static std::map<QString, std::unique_ptr<FluidTune>> open;
     return open;
@@ -25,10 +27,11 @@ int mciSendString(const QString& command, QString* answer) {
     if (c->verb == QLatin1String("open")) {
         if (it != open.end())
             return Mci::AliasInUse;
-        QFile file(c->file);
-        if (!file.open(QIODevice::ReadOnly))
+        // Read whole at once: another copy of the program may replace the file next.
+        const wholeFile::Contents file = wholeFile::read(c->file, MaxTuneSize);
+        if (file.state != wholeFile::State::Read)
             return Mci::FileNotFound;
-        std::unique_ptr<FluidTune> tune = FluidTune::open(file.readAll());
+        std::unique_ptr<FluidTune> tune = FluidTune::open(file.bytes);
         if (!tune)
             return Mci::CannotPlay;
         open.emplace(c->alias, std::move(tune));

@@ -1,10 +1,12 @@
-// The background tunes: a tune resource is written to "~tmp.mid" in the user's temporary
+// The background tunes: a tune resource is written to "~tmp.mid" in the user's own temporary
 // folder and played there by the MIDI device; Timer2 watches for its end.
 
 #include "errors/Procedure.h"
 #include "errors/RuntimeError.h"
 #include "shell/Allgemein.h"
 #include "shell/Globals.h"
+#include "shell/TempFolder.h"
+#include "shell/WholeFile.h"
 #include "shell/frmMirvel.h"
 #include "sound/MidiDevice.h"
 #include "sound/Sound.h"
@@ -13,14 +15,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTimer>
 
 QString GetTempDir() {
     QString folder;
     Procedure p("Allgemein", "GetTempDir");
     p.run({
-        [&] { folder = TrimNull(QDir::toNativeSeparators(QDir::tempPath()) + QDir::separator() + QChar(u'\0')); },
+        [&] { folder = TrimNull(QDir::toNativeSeparators(PrivateTempFolder()) + QDir::separator() + QChar(u'\0')); },
     });
     return folder;
 }
@@ -37,15 +38,16 @@ long SaveResItemToDisk(rt::Integer ResId, const QString& ResType, const QString&
             bytes = resource.readAll();
         },
         [&] {
-            // Through a temporary file and a rename: a player never reads half a tune.
-            QSaveFile file(FilePath);
-            file.setDirectWriteFallback(false);
-            // A folder closed to us, or gone, counts as a file in use: the tune is not heard.
-            if (!file.open(QIODevice::WriteOnly))
+            // Through a new file and a rename: a player never hears half a tune, and a link in
+            // its place is replaced, never followed.
+            switch (wholeFile::replace(FilePath, bytes, wholeFile::Links::Replace)) {
+            case wholeFile::Written::Ok:
+                break;
+            case wholeFile::Written::Refused: // a folder closed to us, or gone: as a file in use
                 raiseError(ErrNo::PermissionDenied);
-            file.write(bytes);
-            if (!file.commit())
+            case wholeFile::Written::Failed:
                 raiseError(ErrNo::PathFileAccess);
+            }
         },
     });
     return 0;
