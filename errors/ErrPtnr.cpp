@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -220,6 +221,13 @@ QString ErrPtnr::LPSTRToVBString(const QString& text) {
 void ErrPtnr::cmdContinue_Click(int Index) {
     ContinueChoice = static_cast<std::int16_t>(Index);
     hide();
+}
+
+void ErrPtnr::keyPressEvent(QKeyEvent* event) {
+    // No button is the cancel button: a key pressed by reflex must not choose how to go on.
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void ErrPtnr::reject() {

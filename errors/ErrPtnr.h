@@ -42,6 +42,7 @@ public:
 
 protected:
     void reject() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ErrPtnr();
