@@ -1,7 +1,8 @@
 #include "lang/Language.h"
 
 rt::Integer languageOffsetFromSaved(long saved) {
-    return saved == 1000 || saved == 2000 || saved == 3000 ? static_cast<rt::Integer>(saved) : 0;
+    const int index = languageIndex(rt::checked(saved));
+    return index >= 1 && index <= 3 ? static_cast<rt::Integer>(index * 1000) : 0;
 }
 
 int languageIndex(rt::Integer offset) {

@@ -3,8 +3,9 @@
 
 #include "shell/Runtime.h"
 
-// A saved offset as the program takes it: one of the four, anything else falls back to German
-// (a hand-edited file must not leave the program without texts).
+// A saved offset as the program takes it: reduced to its first digit, as the main window's
+// activation does (1500 is English); a digit without a language falls back to German (a
+// hand-edited file must not leave the program without texts).
 rt::Integer languageOffsetFromSaved(long saved);
 
 // The language menu index of an offset: the first digit of its text (1000 gives 1).
