@@ -27,6 +27,7 @@ QString GetTempDir() {
 }
 
 long SaveResItemToDisk(rt::Integer ResId, const QString& ResType, const QString& FilePath) {
+    static bool failedBefore = false;
     Procedure p("ModResFiles", "SaveResItemToDisk");
     QByteArray bytes;
     p.leaveSilentlyOn(ErrNo::PermissionDenied);
@@ -46,7 +47,10 @@ long SaveResItemToDisk(rt::Integer ResId, const QString& ResType, const QString&
             case wholeFile::Written::Refused: // a folder closed to us, or gone: as a file in use
                 raiseError(ErrNo::PermissionDenied);
             case wholeFile::Written::Failed:
-                raiseError(ErrNo::PathFileAccess);
+                // Reported once a run: each activation of the main window tries again, and a disk
+                // that stays full must not bring the dialog back for ever.
+                if (!std::exchange(failedBefore, true))
+                    raiseError(ErrNo::PathFileAccess);
             }
         },
     });

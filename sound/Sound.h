@@ -13,6 +13,7 @@ void PlayWAV(long Id);
 void MakeMusic();
 // The user's temporary folder, with its trailing separator.
 QString GetTempDir();
-// Writes resource ResType/ResId to FilePath. A file the program may not write (error 70:
-// the tune is in use, or the folder is closed to us) is left alone without a report.
+// Writes resource ResType/ResId to FilePath, whole or not at all. A file the program may not
+// write (error 70: the tune is in use, or the folder is closed to us) is left alone without a
+// report; a write that fails (a full disk) is reported the first time in a run only.
 long SaveResItemToDisk(rt::Integer ResId, const QString& ResType, const QString& FilePath);
