@@ -1,6 +1,7 @@
 // Guards the champions list: which wins are records, what is kept of the name, the list as shown
-// in each language, and two programs recording at the same moment.
+// in each language, and two programs recording at the same moment or one after the other.
 
+#include "errors/Procedure.h"
 #include "support/Window.h"
 
 #include <QProcess>
@@ -18,6 +19,26 @@ private slots:
         QVERIFY(a.waitForFinished(60000) && b.waitForFinished(60000));
         QCOMPARE(a.exitStatus() + b.exitStatus() + a.exitCode() + b.exitCode(), 0); // neither crashed
         QCOMPARE(observe(*w.form, u"best3;best4"_s), u"best3=1/p3;best4=1/p4"_s);
+    }
+
+    // Another copy stores a faster time while the name box is open, or just before the time is
+    // written: the faster time keeps its own name, and the slower one asks for none.
+    void aFasterTimeOfAnotherCopyWins() {
+        LoadedWindow w;
+        int prompts = 0;
+        ModalDriver driver([&](QWidget* box) {
+            store(u"Highscore/5"_s, u"30"_s), store(u"Highscore/Name5"_s, u"Fast"_s), ++prompts;
+            answer::all(2, nullptr, u"Slow"_s)(box);
+        });
+        play(*w.form, u"secs50 record"_s);
+        g_beforeStep = [](const char*, const char* procedure, int step) {
+            if (qstrcmp(procedure, "WriteHighScore") == 0 && step == 3)
+                store(u"Highscore/5"_s, u"20"_s);
+        };
+        play(*w.form, u"secs25 record"_s);
+        g_beforeStep = nullptr;
+        QCOMPARE(observe(*w.form, u"best5"_s), u"best5=20/Fast"_s);
+        QCOMPARE(prompts, 1);
     }
 };
 

@@ -14,6 +14,8 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QProcess>
+#include <csignal>
+#include <sys/resource.h>
 
 using texts::text;
 
@@ -103,6 +105,16 @@ private slots:
                               u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s}));
     }
 
+    // Escape chooses nothing: the dialog waits for a button.
+    void escapeDoesNothing() {
+        bool open = false;
+        report([&](ErrPtnr& dialog) {
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+            open = dialog.isVisible();
+        });
+        QVERIFY(open);
+    }
+
     // Each report appends its protocol and an empty line to the log, before the dialog shows.
     // The version's lines come from what uname reports.
     void everyReportIsLogged_data() { addTableRows(u"os-version"_s); }
@@ -128,17 +140,22 @@ private slots:
         QTemporaryDir user;
         openToNobody(user.path());
         qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
-        const QString target = row["where"] == u"folder" ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_errptnr.ERR"_s);
+        const bool full = row["where"] == u"full", beside = full || row["where"] == u"folder";
+        const QString target = beside ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_errptnr.ERR"_s);
         if (row["before"] != u"-")
             writeFile(target, row["before"].toLatin1()), setMode(target, 0666);
         // The program's folder is nobody's own, or one nobody may not write.
-        const bool own = row["where"] == u"folder" && ::chown(QFile::encodeName(m_folder.path()), 65534, 65534) == 0;
-        setMode(m_folder.path(), own || row["where"] == u"folder" ? 0755 : 0555);
+        const bool own = beside && ::chown(QFile::encodeName(m_folder.path()), 65534, 65534) == 0;
+        setMode(m_folder.path(), beside ? 0755 : 0555);
         setMode(user.path(), row["where"] == u"nowhere" ? 0555 : 0777);
         QStringList seen;
         {
             Unprivileged nobody;
+            std::signal(SIGXFSZ, SIG_IGN); // as the program does: a write past the limit fails
+            const rlimit limit{full ? 100 : RLIM_INFINITY, RLIM_INFINITY}, none{RLIM_INFINITY, RLIM_INFINITY};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
             report(pressProtocol(1, &seen, row["answer"] == u"yes" ? QMessageBox::Yes : QMessageBox::No));
+            ::setrlimit(RLIMIT_FSIZE, &none);
         }
         if (own)
             QVERIFY(::chown(QFile::encodeName(m_folder.path()), 0, 0) == 0);
@@ -151,7 +168,7 @@ private slots:
         QCOMPARE(saved.startsWith(QByteArray(70, '-')) && saved.endsWith("\r\n\r\n"), row["replaced"] == u"yes");
         if (row["replaced"] == u"no" && row["before"] != u"-")
             QCOMPARE(saved, row["before"].toLatin1());
-        QVERIFY(!QFile::exists(file(u"ERR"_s)) || row["where"] == u"folder");
+        QVERIFY(!QFile::exists(file(u"ERR"_s)) || beside);
     }
 
     // Print: one job on the printer, wrapped as the table says (read back from a PDF, where

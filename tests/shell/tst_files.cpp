@@ -1,0 +1,228 @@
+// Guards what the player keeps, whatever the machine does: every file the program writes is
+// written whole or not at all (a full disk, a size limit, an I/O error, a kill in the middle);
+// what is no plain file is never read; the tune's folder is the user's own; two copies at once
+// keep each other's changes; the store reads and writes QSettings' format.
+
+#include "errors/ProtocolFiles.h"
+#include "errors/RuntimeError.h"
+#include "shell/Allgemein.h"
+#include "shell/ProgramInfo.h"
+#include "shell/TempFolder.h"
+#include "shell/UserStore.h"
+#include "sound/Sound.h"
+#include "support/Window.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+// What each file holds before a row, and must still hold after it.
+const std::map<QString, QByteArray> Old = {
+    {u"Mirvel.ini"_s, "[Optionen]\r\nSize= 3\r\nPlaySound= 0\r\nSprache= 1000\r\n; mine\r\n[Andere]\r\nx=1\r\n"},
+    {u"Mirvel.conf"_s, "[Highscore]\n3=57\nName3=Anna\n\n[Optionen]\nStartVal=4\n"},
+    {u"mirvel_probe.EPT"_s, "an older report\r\n\r\n"},
+    {u"mirvel_probe.ERR"_s, "a saved report\r\n\r\n"},
+    {u"~tmp.mid"_s, "an older tune"},
+};
+constexpr int Writes = 100; // by each of two copies at once
+
+// Where the program keeps the file: beside it, in the user's store, or in the user's own
+// temporary folder.
+QString pathOf(const QString& file, const QString& folder) {
+    return (file == u"Mirvel.conf" ? userFolder() : file == u"~tmp.mid" ? PrivateTempFolder() : folder) + u'/' + file;
+}
+
+// In the file's place: a named pipe, a folder, or a device that reads for ever (as root one of
+// our own, never a link to /dev/zero: a writer that followed it would replace the device).
+void putInPlace(const QString& kind, const QByteArray& path) {
+    kind == u"pipe"     ? ::mkfifo(path, 0600)
+    : kind == u"folder" ? ::mkdir(path, 0700)
+    : ::geteuid() == 0  ? ::mknod(path, S_IFCHR | 0600, makedev(1, 5))
+                        : ::symlink("/dev/zero", path);
+}
+
+int modeOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path), &info) == 0 ? int(info.st_mode) : -1; // the kind and the permissions
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { clearUserStore(); }
+
+    // Each file the program writes, failing as the row says (tests/faults/fsfault.cpp), in a
+    // process of its own (the probe), killed while it writes for "pause".
+    void faults_data() { addTableRows(u"file-faults"_s); }
+    void faults() {
+        QFETCH(Row, row);
+        QTemporaryDir folder; // the program's
+        for (const auto& [name, bytes] : Old)
+            writeFile(pathOf(name, folder.path()), bytes);
+        const QString path = pathOf(row["file"], folder.path()), fault = row["fault"];
+        const QString marker = folder.filePath(u"paused"_s);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"MIRVEL_TEST_FOLDER"_s, folder.path());
+        const bool injected = fault.contains(u':') || fault == u"pause";
+        if (injected) {
+            env.insert(u"LD_PRELOAD"_s, QStringLiteral(MIRVEL_FSFAULT));
+            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+            env.insert(u"MIRVEL_FAULT"_s, fault == u"pause" ? u"pause:"_s + marker : fault);
+            // The new file written beside it, or its name for the rename.
+            env.insert(u"MIRVEL_FAULT_FILE"_s,
+                       fault.startsWith(u"rename") ? u"*/"_s + row["file"] : u"*/."_s + row["file"] + u"~*"_s);
+        } else {
+            QFile::remove(path), putInPlace(fault, QFile::encodeName(path));
+        }
+        const auto putBack = qScopeGuard([&] { QDir().rmdir(path), QFile::remove(path); });
+        QProcess probe;
+        probe.setProcessEnvironment(env);
+#ifndef __SANITIZE_ADDRESS__ // which reserves far more address space than it uses
+        probe.setChildProcessModifier([] {
+            const rlimit memory{2UL << 30, 2UL << 30};
+            ::setrlimit(RLIMIT_AS, &memory);
+        });
+#endif
+        probe.start(QStringLiteral(MIRVEL_PROBE), {row["ini"], row["script"], row["shown"]});
+        if (fault == u"pause") {
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 30000);
+            probe.kill();
+        }
+        QVERIFY(probe.waitForFinished(60000));
+        if (fault != u"pause") // the probe prints a line a window, then what it read
+            QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(),
+                     QString(row["shown"]).replace(u" ¦ "_s, u"\n"_s));
+        if (injected)
+            QCOMPARE(readFile(path), Old.at(row["file"]));
+        else // left in its place, not replaced by a file
+            QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+    }
+
+    // Two copies at once, each writing options and champions of its own: all of them are kept.
+    void twoCopiesKeepEachOthersChanges() {
+        QTemporaryDir folder;
+        std::array<QProcess, 2> copies;
+        for (int i = 0; i < 2; ++i) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"MIRVEL_TEST_FOLDER"_s, folder.path());
+            copies[i].setProcessEnvironment(env);
+            copies[i].start(QCoreApplication::applicationFilePath(), {u"--writes"_s, QString(QChar(u'A' + i))});
+        }
+        for (QProcess& copy : copies)
+            QVERIFY(copy.waitForFinished(60000) && copy.exitCode() == 0);
+        ProgramInfo::setFolder(folder.path());
+        for (int i = 0; i < 2 * Writes; ++i) {
+            const QString key = QChar(u'A' + i / Writes) + QString::number(i % Writes);
+            QCOMPARE(GetIniInt(u"Optionen"_s, key, 0), 1);
+            QCOMPARE(stored(u"Highscore/"_s + key), u"1"_s);
+        }
+        ProgramInfo::setFolder({});
+    }
+
+    // The tune's folder is the user's own: a link in its place, a folder of another user or one
+    // open to others gives way to a new one; a link in the tune's place is replaced, never
+    // followed; two users at once each keep their own tune.
+    void tuneFolder() {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR"); // no desktop session: the shared temporary folder
+        const QString shared = QDir::tempPath(), own = shared + u"/mirvel-"_s + QString::number(::geteuid());
+        openToNobody(shared), setMode(shared, 01777);
+        const QString victim = shared + u"/notes.txt"_s;
+        writeFile(victim, "mine");
+        QFile::link(victim, shared + u"/~tmp.mid"_s); // where the tune used to go
+        QFile::link(victim, PrivateTempFolder() + u"/~tmp.mid"_s);
+        MakeMusic();
+        QCOMPARE(MidiFilePath, own + u"/~tmp.mid"_s);
+        QVERIFY(tuneOnDisk() && modeOf(own) == (S_IFDIR | 0700));
+        QCOMPARE(readFile(victim), "mine");
+        const std::vector<std::function<void(const QByteArray&)>> notOurs = {
+            [&](const QByteArray& f) { ::symlink(QFile::encodeName(shared), f); },
+            [](const QByteArray& f) { ::mkdir(f, 0700), ::chmod(f, 0777); },
+            [](const QByteArray& f) { ::mkdir(f, 0700), ::chown(f, 65534, 65534); }, // as root only
+        };
+        for (std::size_t i = 0; i < notOurs.size() - (::geteuid() != 0); ++i) {
+            QDir(own).removeRecursively(), QFile::remove(own);
+            notOurs[i](QFile::encodeName(own));
+            QVERIFY(PrivateTempFolder() != own && modeOf(PrivateTempFolder()) == (S_IFDIR | 0700));
+        }
+        if (::geteuid() == 0) { // and "nobody" beside us
+            const QString ours = GetTempDir() + u"~tmp.mid"_s;
+            SaveResItemToDisk(101, u"midi"_s, ours);
+            QString theirs;
+            QByteArray heard;
+            {
+                Unprivileged nobody;
+                theirs = GetTempDir() + u"~tmp.mid"_s;
+                SaveResItemToDisk(102, u"midi"_s, theirs);
+                heard = readFile(theirs);
+            }
+            QVERIFY(ours != theirs && readFile(ours) == readFile(u":/midi/101"_s));
+            QCOMPARE(heard, readFile(u":/midi/102"_s));
+        }
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+
+    // A program folder that others may write, such as /tmp, counts as read-only: what the
+    // program keeps goes to the user's folders.
+    void aFolderOthersMayWriteIsNotOurs() {
+        QTemporaryDir folder;
+        ProgramInfo::setFolder(folder.path());
+        setMode(folder.path(), 01777);
+        WriteIniString(u"Optionen"_s, u"Size"_s, u" 4"_s);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
+        QVERIFY(QFile::remove(userFolder() + u"/Mirvel.ini"_s));
+        QVERIFY(protocolFiles::path(u"EPT"_s).startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+        ProgramInfo::setFolder({});
+    }
+
+    // Whatever a player's name holds, the store reads the same to QSettings as to us, both ways.
+    void storeFormat_data() {
+        addTableRows(u"store-values"_s);
+    }
+    void storeFormat() {
+        QFETCH(Row, row);
+        QTemporaryDir dir;
+        store(u"Highscore/Name3"_s, row["text"]);
+        QFile::copy(userFolder() + u"/Mirvel.conf"_s, dir.filePath(u"ours.conf"_s));
+        QCOMPARE(QSettings(dir.filePath(u"ours.conf"_s), QSettings::IniFormat).value(u"Highscore/Name3"_s),
+                 row["text"]);
+        QSettings(dir.filePath(u"theirs.conf"_s), QSettings::IniFormat).setValue(u"Highscore/Name3"_s, row["text"]);
+        clearUserStore();
+        QFile::copy(dir.filePath(u"theirs.conf"_s), userFolder() + u"/Mirvel.conf"_s);
+        QCOMPARE(stored(u"Highscore/Name3"_s), row["text"]);
+    }
+
+    // A store QSettings reads only in part shows what it can and is never written over.
+    void aDamagedStoreIsNotWrittenOver() {
+        const QByteArray damaged = "[Highscore]\n3=57\nName3=Anna\n[Optionen\nStartVal=3\n";
+        writeFile(userFolder() + u"/Mirvel.conf"_s, damaged);
+        QCOMPARE(stored(u"Highscore/Name3"_s), u"Anna"_s);
+        QCOMPARE(errorOf([] { store(u"Highscore/4"_s, u"9"_s); }), ErrNo::PathFileAccess);
+        QCOMPARE(readFile(userFolder() + u"/Mirvel.conf"_s), damaged);
+    }
+};
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--writes") == 0) { // one of two copies at once
+        QCoreApplication app(argc, argv);
+        ProgramInfo::setFolder(qEnvironmentVariable("MIRVEL_TEST_FOLDER"));
+        for (int i = 0; i < Writes; ++i) {
+            WriteIniString(u"Optionen"_s, argv[2] + QString::number(i), u" 1"_s);
+            SaveSetting(u"Mirvel"_s, u"Highscore"_s, argv[2] + QString::number(i), u"1"_s);
+        }
+        return 0;
+    }
+    testenv::prepare();
+    QApplication app(argc, argv);
+    initResources();
+    TestFiles tc;
+    testenv::end(QTest::qExec(&tc, argc, argv));
+}
+
+#include "tst_files.moc"
