@@ -26,7 +26,7 @@ constexpr qint64 MaxLogSize = 64 << 20;
 
 QString path(const QString& extension) {
     const QString name = ProgramInfo::exeName() + u'.' + extension;
-    const QString beside = QDir(ProgramInfo::folder()).filePath(name);
+    QString beside = QDir(ProgramInfo::folder()).filePath(name);
     // A file of ours that was made read-only stays so: the protocol goes to the user's folder.
     const bool writable = ::faccessat(AT_FDCWD, QFile::encodeName(beside).constData(), W_OK, AT_EACCESS) == 0;
     if (ProgramFolderIsOurs() && (writable || !QFileInfo::exists(beside)))

@@ -14,6 +14,7 @@
 
 #include <QProcess>
 #include <QSettings>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -36,13 +37,17 @@ QString pathOf(const QString& file, const QString& folder) {
     return (file == u"Mirvel.conf" ? userFolder() : file == u"~tmp.mid" ? PrivateTempFolder() : folder) + u'/' + file;
 }
 
-// In the file's place: a named pipe, a folder, or a device that reads for ever (as root one of
-// our own, never a link to /dev/zero: a writer that followed it would replace the device).
+// In the file's place: a named pipe, a folder, a file larger than any the program writes, or a
+// device that reads for ever (as root one of our own, never a link to /dev/zero: a writer that
+// followed it would replace the device).
 void putInPlace(const QString& kind, const QByteArray& path) {
-    kind == u"pipe"     ? ::mkfifo(path, 0600)
-    : kind == u"folder" ? ::mkdir(path, 0700)
-    : ::geteuid() == 0  ? ::mknod(path, S_IFCHR | 0600, makedev(1, 5))
-                        : ::symlink("/dev/zero", path);
+    if (kind == u"large")
+        ::close(::open(path, O_WRONLY | O_CREAT, 0600)), ::truncate(path, 2 << 20);
+    else
+        kind == u"pipe"     ? ::mkfifo(path, 0600)
+        : kind == u"folder" ? ::mkdir(path, 0700)
+        : ::geteuid() == 0  ? ::mknod(path, S_IFCHR | 0600, makedev(1, 5))
+                            : ::symlink("/dev/zero", path);
 }
 
 int modeOf(const QString& path) {
@@ -80,6 +85,7 @@ private slots:
         } else {
             QFile::remove(path), putInPlace(fault, QFile::encodeName(path));
         }
+        const qint64 size = QFileInfo(path).size();
         const auto putBack = qScopeGuard([&] { QDir().rmdir(path), QFile::remove(path); });
         QProcess probe;
         probe.setProcessEnvironment(env);
@@ -100,22 +106,25 @@ private slots:
                      QString(row["shown"]).replace(u" ¦ "_s, u"\n"_s));
         if (injected)
             QCOMPARE(readFile(path), Old.at(row["file"]));
-        else // left in its place, not replaced by a file
-            QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+        else // left in its place, not replaced
+            QVERIFY(QFileInfo(path).exists() && QFileInfo(path).isFile() == (fault == u"large") &&
+                    QFileInfo(path).size() == size);
     }
 
-    // Two copies at once, each writing options and champions of its own: all of them are kept.
+    // Two copies at once, each writing options (then champions) of its own: all of them are kept.
     void twoCopiesKeepEachOthersChanges() {
         QTemporaryDir folder;
-        std::array<QProcess, 2> copies;
-        for (int i = 0; i < 2; ++i) {
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(u"MIRVEL_TEST_FOLDER"_s, folder.path());
-            copies[i].setProcessEnvironment(env);
-            copies[i].start(QCoreApplication::applicationFilePath(), {u"--writes"_s, QString(QChar(u'A' + i))});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"MIRVEL_TEST_FOLDER"_s, folder.path());
+        for (const QString& file : {u"ini"_s, u"store"_s}) {
+            std::array<QProcess, 2> copies;
+            for (int i = 0; i < 2; ++i) {
+                copies[i].setProcessEnvironment(env);
+                copies[i].start(QCoreApplication::applicationFilePath(), {u"--writes"_s, file, QChar(u'A' + i)});
+            }
+            for (QProcess& copy : copies)
+                QVERIFY(copy.waitForFinished(60000) && copy.exitCode() == 0);
         }
-        for (QProcess& copy : copies)
-            QVERIFY(copy.waitForFinished(60000) && copy.exitCode() == 0);
         ProgramInfo::setFolder(folder.path());
         for (int i = 0; i < 2 * Writes; ++i) {
             const QString key = QChar(u'A' + i / Writes) + QString::number(i % Writes);
@@ -142,7 +151,10 @@ private slots:
         QVERIFY(tuneOnDisk() && modeOf(own) == (S_IFDIR | 0700));
         QCOMPARE(readFile(victim), "mine");
         const std::vector<std::function<void(const QByteArray&)>> notOurs = {
-            [&](const QByteArray& f) { ::symlink(QFile::encodeName(shared), f); },
+            [&](const QByteArray& f) { // to a folder that would pass, such as the user's ~/.ssh
+                const QByteArray target = QFile::encodeName(shared + u"/private"_s);
+                ::mkdir(target, 0700), ::symlink(target, f);
+            },
             [](const QByteArray& f) { ::mkdir(f, 0700), ::chmod(f, 0777); },
             [](const QByteArray& f) { ::mkdir(f, 0700), ::chown(f, 65534, 65534); }, // as root only
         };
@@ -209,13 +221,13 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    if (argc == 3 && qstrcmp(argv[1], "--writes") == 0) { // one of two copies at once
+    if (argc == 4 && qstrcmp(argv[1], "--writes") == 0) { // one of two copies at once
         QCoreApplication app(argc, argv);
         ProgramInfo::setFolder(qEnvironmentVariable("MIRVEL_TEST_FOLDER"));
-        for (int i = 0; i < Writes; ++i) {
-            WriteIniString(u"Optionen"_s, argv[2] + QString::number(i), u" 1"_s);
-            SaveSetting(u"Mirvel"_s, u"Highscore"_s, argv[2] + QString::number(i), u"1"_s);
-        }
+        for (int i = 0; i < Writes; ++i)
+            qstrcmp(argv[2], "ini") == 0
+                ? WriteIniString(u"Optionen"_s, argv[3] + QString::number(i), u" 1"_s)
+                : SaveSetting(u"Mirvel"_s, u"Highscore"_s, argv[3] + QString::number(i), u"1"_s);
         return 0;
     }
     testenv::prepare();
