@@ -69,6 +69,10 @@ bool writeString(const QString& section, const QString& key, const QString& valu
     if (old.state == wholeFile::State::Unreadable)
         return false; // never replace a file we could not read
     const QByteArray file = withValue(old.bytes, section.toLocal8Bit(), key.toLocal8Bit(), value.toLocal8Bit());
+    // Every start writes back what it read: a file that would not change is left alone, which
+    // spares the start a wait for the disk.
+    if (old.state == wholeFile::State::Read && file == old.bytes)
+        return true;
     return wholeFile::replace(path, file, wholeFile::Links::Follow) == wholeFile::Written::Ok;
 }
 

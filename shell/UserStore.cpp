@@ -42,7 +42,7 @@ bool SaveSettingIf(const QString& appName, const QString& section, const QString
         }))
         return false;
     const QByteArray changed = storeFormat::withValue(file.bytes, section, key, value);
-    if (wholeFile::replace(path, changed, wholeFile::Links::Follow) != wholeFile::Written::Ok)
+    if (changed != file.bytes && wholeFile::replace(path, changed, wholeFile::Links::Follow) != wholeFile::Written::Ok)
         raiseError(ErrNo::PathFileAccess);
     return true;
 }
