@@ -1,8 +1,9 @@
-// The options-file reader and writer. Input: section, key and value (each ended by a backslash
-// and another character), then the file. After withValue the key reads back as the value would
-// on a line of its own.
+// The options-file reader and writer, and the store's. Input: section, key and value (each
+// ended by a backslash and another character), then the file. After withValue the key reads back
+// as the value would on a line of its own.
 #include "FuzzCheck.h"
 #include "shell/PrivateProfile.h"
+#include "shell/StoreFormat.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -39,5 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     // Written again, nothing changes (the rows of tests/data/options-writing.tsv check that the
     // other lines are kept byte for byte).
     FUZZ_CHECK(withValue(out, section, key, value) == out);
+    // The user's store, in QSettings' format: whatever a value holds, it reads back as written.
+    const QString text = QString::fromUtf8(value);
+    storeFormat::value(file, QString::fromUtf8(section), QString::fromUtf8(key));
+    const QByteArray stored = storeFormat::withValue(file, QString::fromUtf8(section), QString::fromUtf8(key), text);
+    FUZZ_CHECK(storeFormat::value(stored, QString::fromUtf8(section), QString::fromUtf8(key)) == text);
     return 0;
 }
