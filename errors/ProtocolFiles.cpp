@@ -1,6 +1,6 @@
 #include "errors/ProtocolFiles.h"
 
-#include "shell/IniLocation.h"
+#include "shell/FileLocations.h"
 #include "shell/ProgramInfo.h"
 #include "shell/WholeFile.h"
 
@@ -10,10 +10,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 QString g_printToPdf;
 
@@ -25,16 +21,7 @@ constexpr qint64 MaxLogSize = 64 << 20;
 } // namespace
 
 QString path(const QString& extension) {
-    const QString name = ProgramInfo::exeName() + u'.' + extension;
-    QString beside = QDir(ProgramInfo::folder()).filePath(name);
-    // A file of ours that was made read-only stays so: the protocol goes to the user's folder.
-    const bool writable = ::faccessat(AT_FDCWD, QFile::encodeName(beside).constData(), W_OK, AT_EACCESS) == 0;
-    if (ProgramFolderIsOurs() && (writable || !QFileInfo::exists(beside)))
-        return beside;
-    const QString own =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Mirvel");
-    QDir().mkpath(own);
-    return QDir(own).filePath(name);
+    return ProgramFilePath(ProgramInfo::exeName() + u'.' + extension, UserFolder::Data);
 }
 
 bool write(const QString& file, const QString& text, bool append) {

@@ -1,13 +1,12 @@
 #pragma once
 // The protocol's two files and how they are written: 8-bit text with CR LF line ends, named
-// after the executable, in the program's folder, or in the per-user data folder
-// (~/.local/share/Mirvel/) when that folder is not ours alone to write (shell/IniLocation.h).
+// after the executable, beside the program or in ~/.local/share/Mirvel/ (shell/FileLocations.h).
 
 #include <QString>
 #include <QStringList>
 
 namespace protocolFiles {
-// The file with this extension ("EPT", "ERR") where it can be written.
+// The file with this extension ("EPT", "ERR").
 QString path(const QString& extension);
 // Appends to the file, or replaces it, whole or not at all; false when it could not.
 bool write(const QString& file, const QString& text, bool append);

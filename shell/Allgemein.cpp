@@ -1,7 +1,7 @@
 #include "shell/Allgemein.h"
 
 #include "errors/Procedure.h"
-#include "shell/IniLocation.h"
+#include "shell/FileLocations.h"
 #include "shell/PrivateProfile.h"
 #include "shell/Random.h"
 

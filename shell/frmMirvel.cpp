@@ -6,7 +6,7 @@
 #include "render/ImageControl.h"
 #include "render/Pictures.h"
 #include "shell/Accessibility.h"
-#include "shell/IniLocation.h"
+#include "shell/FileLocations.h"
 #include "shell/PrivateProfile.h"
 
 #include <QAction>

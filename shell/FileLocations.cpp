@@ -1,4 +1,4 @@
-#include "shell/IniLocation.h"
+#include "shell/FileLocations.h"
 
 #include "shell/ProgramInfo.h"
 
@@ -32,12 +32,16 @@ bool ProgramFolderIsOurs() {
            (!(info.st_mode & S_IWGRP) || isOwnGroup(info.st_gid));
 }
 
-QString IniFilePath() {
-    const QString name = ProgramInfo::title() + QStringLiteral(".ini");
+QString ProgramFilePath(const QString& name, UserFolder otherwise) {
     if (ProgramFolderIsOurs())
         return QDir(ProgramInfo::folder()).filePath(name);
-    const QString perUser =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(ProgramInfo::title());
-    QDir().mkpath(perUser);
-    return QDir(perUser).filePath(name);
+    const auto location =
+        otherwise == UserFolder::Config ? QStandardPaths::GenericConfigLocation : QStandardPaths::GenericDataLocation;
+    const QString folder = QDir(QStandardPaths::writableLocation(location)).filePath(ProgramInfo::title());
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(name);
+}
+
+QString IniFilePath() {
+    return ProgramFilePath(ProgramInfo::title() + QStringLiteral(".ini"), UserFolder::Config);
 }
