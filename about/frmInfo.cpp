@@ -78,13 +78,12 @@ frmInfo::frmInfo(QWidget* parent) : QDialog(parent) {
     ok->hide();
     connect(ok, &QPushButton::clicked, this, [this] { ok_Click(); });
 
-    const char* flags[] = {":/flags/de.png", ":/flags/gb.png", ":/flags/se.png", ":/flags/it.png"};
-    const char* names[] = {"Deutsch", "English", "Svenska", "Italiano"};
-    for (int i = 0; i < 4; ++i) {
-        imgLang[i] = makePicture(this, QStringLiteral("imgLang(%1)").arg(i), QLatin1String(flags[i]),
+    for (int i = 0; i < int(Languages.size()); ++i) {
+        const QString name = QString::fromUtf8(Languages[i].name);
+        imgLang[i] = makePicture(this, QStringLiteral("imgLang(%1)").arg(i), QLatin1String(Languages[i].flag),
                                  QRect(296, 224 + 24 * i, 32, 20));
-        imgLang[i]->setToolTip(QLatin1String(names[i]));
-        imgLang[i]->setAccessibleName(QLatin1String(names[i]));
+        imgLang[i]->setToolTip(name);
+        imgLang[i]->setAccessibleName(name);
         imgLang[i]->setCursor(Qt::PointingHandCursor);
         imgLang[i]->installEventFilter(this);
         imgLang[i]->hide();
@@ -206,7 +205,7 @@ bool frmInfo::eventFilter(QObject* watched, QEvent* event) {
             reportUntrapped("frmInfo", "lblHomepage_Click", [this] { lblHomepage_Click(); });
             return true;
         }
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < int(Languages.size()); ++i) {
             if (watched == imgLang[i]) {
                 imgLang_Click(i);
                 return true;

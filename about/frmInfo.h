@@ -3,6 +3,8 @@
 // the catalogue logo and four flags that switch the language. Loading it counts the starts
 // and, on the very first one for this user, picks the language from the user's locale.
 
+#include "lang/Language.h"
+
 #include <QDialog>
 #include <array>
 
@@ -29,7 +31,7 @@ public:
     QLabel* lblHomepage;
     QLabel* Image1;
     QPushButton* ok;
-    std::array<QLabel*, 4> imgLang{};
+    std::array<QLabel*, Languages.size()> imgLang{};
 
 protected:
     void showEvent(QShowEvent* event) override;

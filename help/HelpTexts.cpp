@@ -1,12 +1,12 @@
 #include "help/HelpTexts.h"
 
-#include <QStringList>
+#include "lang/Language.h"
+
+#include <algorithm>
 
 QString helpText(const QString& language, HelpText which) {
-    static const QStringList languages{QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("sv"),
-                                       QStringLiteral("it")};
-    // One row a text, one column a language, in the order above.
-    static const char* const texts[][4] = {
+    // One row a text, one column a language, in the order of the languages' table.
+    static const char* const texts[][Languages.size()] = {
         {"Die Hilfedatei konnte nicht geöffnet werden:", "The help file could not be opened:",
          "Hjälpfilen kunde inte öppnas:", "Impossibile aprire il file della guida:"},
         {"Seite nicht gefunden", "Page not found", "Sidan hittades inte", "Pagina non trovata"},
@@ -14,8 +14,7 @@ QString helpText(const QString& language, HelpText which) {
         {"Vorwärts", "Forward", "Framåt", "Avanti"},
         {"Inhalt", "Contents", "Innehåll", "Sommario"},
     };
-    qsizetype column = languages.indexOf(language);
-    if (column < 0)
-        column = 1;
-    return QString::fromUtf8(texts[int(which)][column]);
+    const auto it = std::find_if(Languages.begin(), Languages.end(),
+                                 [&](const Language& l) { return language == QLatin1String(l.helpFolder); });
+    return QString::fromUtf8(texts[int(which)][it == Languages.end() ? EnglishIndex : indexOf(*it)]);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The few words of the help viewer itself, in the four languages of the program ("de", "en",
-// "sv", "it"); another code gets English.
+// The few words of the help viewer itself, in the four languages of the program, by their help
+// folders (lang/Language.h); another folder gets English.
 
 #include <QString>
 

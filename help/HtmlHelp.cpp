@@ -2,6 +2,7 @@
 
 #include "help/HelpTexts.h"
 #include "help/HelpWindow.h"
+#include "lang/Language.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,7 +11,7 @@
 
 namespace {
 QString& language() {
-    static QString code = QStringLiteral("de"); // the game's own first language
+    static QString code = QLatin1String(Languages[0].helpFolder); // the game's own first language
     return code;
 }
 
@@ -21,9 +22,7 @@ QPointer<HelpWindow>& window() {
 } // namespace
 
 void setHelpLanguage(int langOffset) {
-    static const QStringList codes{QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("sv"),
-                                   QStringLiteral("it")};
-    language() = codes.value(langOffset / 1000, codes.first());
+    language() = QLatin1String(languageOf(static_cast<rt::Integer>(langOffset)).helpFolder);
 }
 
 void HtmlHelp(QWidget* owner, const QString& file, int /*command*/, int /*data*/) {

@@ -11,6 +11,6 @@ class QWidget;
 // cannot be opened is told in a warning on `owner`, and the program goes on.
 void HtmlHelp(QWidget* owner, const QString& file, int command, int data);
 
-// From the program's language offset (0, 1000, 2000, 3000): German, English, Swedish,
-// Italian. The start page is <code>/index.html ("de", "en", "sv", "it") when the file holds it.
+// From the program's language offset: the start page is FOLDER/index.html, the language's help
+// folder (lang/Language.h), when the file holds it.
 void setHelpLanguage(int langOffset);

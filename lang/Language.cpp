@@ -1,8 +1,12 @@
 #include "lang/Language.h"
 
+const Language& languageOf(rt::Integer offset) {
+    const int index = languageIndex(offset);
+    return Languages[index >= 0 && index < int(Languages.size()) ? index : 0];
+}
+
 rt::Integer languageOffsetFromSaved(long saved) {
-    const int index = languageIndex(rt::checked(saved));
-    return index >= 1 && index <= 3 ? static_cast<rt::Integer>(index * 1000) : 0;
+    return languageOf(rt::checked(saved)).offset;
 }
 
 int languageIndex(rt::Integer offset) {
@@ -10,5 +14,8 @@ int languageIndex(rt::Integer offset) {
 }
 
 rt::Integer firstLanguageOffset(const QString& localeLanguageId) {
-    return localeLanguageId.left(4) == QLatin1String("0407") ? 0 : 1000;
+    for (const Language& language : Languages)
+        if (language.localeId && localeLanguageId.left(4) == QLatin1String(language.localeId))
+            return language.offset;
+    return Languages[EnglishIndex].offset;
 }

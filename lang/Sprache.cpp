@@ -49,7 +49,7 @@ void frmMirvel::mnuLang_Click(int Index) {
         [&] { LangOffset = rt::checked(Index * 1000LL); },
         [&] { Sprache(); },
         [&] {
-            for (int i = 0; i < 4; ++i)
+            for (int i = 0; i < int(Languages.size()); ++i)
                 mnuLang(i)->setChecked(false);
         },
         [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Sprache"), rt::Str(LangOffset)); },

@@ -9,14 +9,14 @@
 #include <algorithm>
 
 QString tileAccessibleName(const frmMirvel& form, int index) {
-    // One row a language, in the order of the language menu.
-    static const char* const names[][2] = {
+    // One row a language, in the order of the languages' table.
+    static const char* const names[Languages.size()][2] = {
         {"Teil %1", "Leeres Feld"},
         {"Tile %1", "Empty cell"},
         {"Bricka %1", "Tom ruta"},
         {"Tessera %1", "Casella vuota"},
     };
-    const int language = std::clamp(languageIndex(LangOffset), 0, 3);
+    const int language = indexOf(languageOf(LangOffset));
     const QString tag = form.imgPuzz[index]->Tag();
     return tag.isEmpty() ? QString::fromUtf8(names[language][1]) : QString::fromUtf8(names[language][0]).arg(tag);
 }

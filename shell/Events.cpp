@@ -28,7 +28,7 @@ void frmMirvel::connectEvents() {
     for (int i = 0; i < 3; ++i)
         on(this, mnuMusic[i], &QAction::triggered, "mnuMusic_Click", [this, i] { mnuMusic_Click(i); });
     on(this, mnuPlaySounds, &QAction::triggered, "mnuPlaySounds_Click", [this] { mnuPlaySounds_Click(); });
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < int(Languages.size()); ++i)
         on(this, mnuLang[i], &QAction::triggered, "mnuLang_Click", [this, i] { mnuLang_Click(i); });
 
     on(this, mnuStart, &QAction::triggered, "mnuStart_Click", [this] { mnuStart_Click(); });

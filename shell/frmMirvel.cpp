@@ -2,6 +2,7 @@
 
 #include "errors/Procedure.h"
 #include "errors/RuntimeError.h"
+#include "lang/Language.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "render/Pictures.h"
@@ -116,9 +117,8 @@ void frmMirvel::createMenus() {
     mnuOptionen->addMenu(mnuBilder);
     addSeparator(mnuOptionen, "mnubar2");
     mnuSprache = addSubmenu(mnuOptionen, "mnuSprache", QStringLiteral("&Sprache"));
-    const char* languages[] = {"&Deutsch", "&English", "&Svenska", "&Italiano"};
-    for (int i = 0; i < 4; ++i) {
-        mnuLang[i] = addEntry(mnuSprache, "mnuLang", QLatin1String(languages[i]), true);
+    for (int i = 0; i < int(Languages.size()); ++i) {
+        mnuLang[i] = addEntry(mnuSprache, "mnuLang", u'&' + QString::fromUtf8(Languages[i].name), true);
         mnuLang[i]->setProperty("Index", i);
     }
     mnuLang[0]->setChecked(true);

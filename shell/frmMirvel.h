@@ -3,6 +3,7 @@
 // the clock and the two timers. Its procedures are defined in the folders of their subsystems
 // (puzzle/, render/, lang/, champions/, sound/, links/); this header names them all.
 
+#include "lang/Language.h"
 #include "render/PictureClip.h"
 #include "shell/Runtime.h"
 
@@ -101,7 +102,7 @@ public:
     QMenu* mnuBilder;
     ControlArray<QAction, 3> mnuBild{};
     QMenu* mnuSprache;
-    ControlArray<QAction, 4> mnuLang{};
+    ControlArray<QAction, Languages.size()> mnuLang{};
     QAction* mnuPlaySounds;
     QMenu* mnuPlayMusic;
     ControlArray<QAction, 3> mnuMusic{};
