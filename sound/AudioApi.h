@@ -2,13 +2,14 @@
 // What the wave output module (mirvel-audio.so, on Qt Multimedia) offers the sound effects.
 
 struct AudioApi {
-    int version; // audioApiVersion
+    static constexpr const char* File = "mirvel-audio.so";
+    static constexpr const char* EntryName = "mirvel_audio_api";
+    static constexpr int Version = 1;
+    static constexpr const char* Silenced = "the sound effects";
+
+    int version; // Version, as the module was built
     // Plays PCM samples (copied) and returns at once whether they are playing; a sound still
     // playing is cut off. bitsPerSample is 8 (unsigned) or 16 (signed).
     bool (*play)(int sampleRate, int channels, int bitsPerSample, const char* samples, long size);
     void (*stop)();
 };
-
-constexpr int audioApiVersion = 1;
-constexpr const char* audioModuleName = "mirvel-audio.so";
-constexpr const char* audioEntryName = "mirvel_audio_api";

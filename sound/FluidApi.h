@@ -2,7 +2,12 @@
 // What the synthesizer module (mirvel-fluid.so) offers the music player.
 
 struct FluidApi {
-    int version; // fluidApiVersion
+    static constexpr const char* File = "mirvel-fluid.so";
+    static constexpr const char* EntryName = "mirvel_fluid_api";
+    static constexpr int Version = 1;
+    static constexpr const char* Silenced = "the tunes";
+
+    int version; // Version, as the module was built
     // A tune from a Standard MIDI File (copied), or null when it cannot be heard.
     void* (*open)(const char* midiFile, long size);
     void (*close)(void* tune);
@@ -12,7 +17,3 @@ struct FluidApi {
     bool (*playing)(const void* tune);
     void (*seek)(void* tune, long tick);
 };
-
-constexpr int fluidApiVersion = 1;
-constexpr const char* fluidModuleName = "mirvel-fluid.so";
-constexpr const char* fluidEntryName = "mirvel_fluid_api";

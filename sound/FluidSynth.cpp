@@ -105,7 +105,7 @@ fluid_player_t* player(const void* tune) {
 }
 
 const FluidApi api = {
-    fluidApiVersion,
+    FluidApi::Version,
     open,
     [](void* tune) { delete static_cast<Tune*>(tune); },
     [](void* tune) { fluid_player_play(player(tune)); },

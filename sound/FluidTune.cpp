@@ -7,9 +7,7 @@ namespace {
 
 // Loaded with the first tune; null when the module cannot be used.
 const FluidApi* api() {
-    static const auto* const loaded =
-        static_cast<const FluidApi*>(loadModule(fluidModuleName, fluidEntryName, fluidApiVersion));
-    return loaded;
+    return loadModule<FluidApi>();
 }
 
 } // namespace

@@ -3,11 +3,31 @@
 // built into modules of their own, beside the program, and loaded when first needed: linked
 // into the program they would slow down every start, though many games are played in silence.
 //
-// A module's entry returns a table of functions whose first member is an int, the version of
-// the table's layout.
+// A module offers a table of functions, its interface (sound/AudioApi.h, sound/FluidApi.h).
+// The interface's type names the module's file, its entry and the version of the table's
+// layout; the entry returns the module's table, whose first member is the version it was built
+// with.
 
-// The entry's table, or null when the module is missing, cannot be loaded or is of another
-// build. A loaded module stays loaded.
-const void* loadModule(const char* fileName, const char* entry, int version);
+#include <QtGlobal>
+
+namespace module {
+// The entry of the module beside the program, or null: silently when there is no such file,
+// with one line on stderr when it cannot be loaded or has no such entry.
+QFunctionPointer entry(const char* file, const char* entryName, const char* silenced);
+// Whether a table of version `got` is the one this program takes; says so on stderr if not.
+bool takes(const char* file, int got, int wanted, const char* silenced);
+} // namespace module
+
+// The module's table, or null when it is missing, cannot be used or is of another version (the
+// sounds it plays then stay silent). It is loaded once, and stays loaded.
+template <class Api> const Api* loadModule() {
+    static const Api* const loaded = [] {
+        using Entry = const Api* (*)();
+        const auto entry = reinterpret_cast<Entry>(module::entry(Api::File, Api::EntryName, Api::Silenced));
+        const Api* api = entry ? entry() : nullptr;
+        return api && module::takes(Api::File, api->version, Api::Version, Api::Silenced) ? api : nullptr;
+    }();
+    return loaded;
+}
 
 #define MIRVEL_MODULE_ENTRY extern "C" __attribute__((visibility("default")))

@@ -6,16 +6,11 @@
 
 namespace {
 
-const AudioApi* g_audio = nullptr;
-bool g_tried = false;
+const AudioApi* g_audio = nullptr; // once the first sound has loaded it
 
 // Loaded with the first sound; null when the module cannot be used.
 const AudioApi* audio() {
-    if (!g_tried) {
-        g_tried = true;
-        g_audio = static_cast<const AudioApi*>(loadModule(audioModuleName, audioEntryName, audioApiVersion));
-    }
-    return g_audio;
+    return g_audio = loadModule<AudioApi>();
 }
 
 } // namespace

@@ -67,7 +67,7 @@ bool play(int sampleRate, int channels, int bitsPerSample, const char* samples, 
     return true;
 }
 
-const AudioApi api = {audioApiVersion, play, stop};
+const AudioApi api = {AudioApi::Version, play, stop};
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "sound/WaveFile.h"
 #include "support/Window.h"
 
+#include <QProcess>
 #include <QSet>
 #include <QtEndian>
 
@@ -179,6 +180,25 @@ private slots:
         QVERIFY(!f.Timer2->isActive());
         QCOMPARE(observe(f, u"music"_s), u"music=0"_s);
         QVERIFY(w.ini().contains("PlayMusic= 0"));
+    }
+
+    // A module of another version, or a file that is no module, is refused with one line on
+    // stderr each, and the game plays on in silence.
+    void aWrongModuleIsRefused() {
+        QTemporaryDir dir;
+        QFile::copy(QStringLiteral(MIRVEL_PROBE), dir.filePath(u"mirvel_probe"_s));
+        QFile::copy(QStringLiteral(MIRVEL_OLD_MODULE), dir.filePath(u"mirvel-audio.so"_s));
+        writeFile(dir.filePath(u"mirvel-fluid.so"_s), "no module");
+        QProcess probe;
+        probe.start(dir.filePath(u"mirvel_probe"_s), {u"PlayMusic=1"_s, u"go"_s, u"effect=103;Timer1.active=on"_s});
+        QVERIFY(probe.waitForFinished(60000));
+        QCOMPARE(probe.readAllStandardOutput(), "frmInfo\neffect=103;Timer1.active=on\n");
+        const QStringList said = QString::fromUtf8(probe.readAllStandardError()).split(u'\n').filter(u".so"_s);
+        QCOMPARE(said.size(), 2);
+        QCOMPARE(said[0].section(u" ("_s, 0, 0), u"mirvel_probe: mirvel-fluid.so cannot be used"_s);
+        QVERIFY(said[0].endsWith(u"; the tunes stay silent"_s));
+        QCOMPARE(said[1], u"mirvel_probe: mirvel-audio.so is a module of version 0, this program takes version 1; "
+                          "the sound effects stay silent"_s);
     }
 
     void aTuneIsNeverFollowedByItself() {
