@@ -180,9 +180,9 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
 
-    // A program folder that others may write, such as /tmp, counts as read-only: what the
-    // program keeps goes to the user's folders.
-    void aFolderOthersMayWriteIsNotOurs() {
+    // A program folder that others may write, such as /tmp, or that is read-only, is not ours:
+    // what the program keeps goes to the user's folders.
+    void aFolderNotOursAloneIsNotUsed() {
         QTemporaryDir folder;
         ProgramInfo::setFolder(folder.path());
         setMode(folder.path(), 01777);
@@ -190,6 +190,12 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
         QVERIFY(QFile::remove(userFolder() + u"/Mirvel.ini"_s));
         QVERIFY(protocolFiles::path(u"EPT"_s).startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+        if (::geteuid() == 0) { // the user's own, read-only: root would write it anyway
+            openToNobody(folder.path()), setMode(folder.path(), 0555);
+            QVERIFY(::chown(QFile::encodeName(folder.path()), 65534, 65534) == 0);
+            Unprivileged nobody;
+            QVERIFY(protocolFiles::path(u"EPT"_s).startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+        }
         ProgramInfo::setFolder({});
     }
 
