@@ -3,7 +3,7 @@
 // click's delay) is measured from outside by bench/peers.sh.
 
 #include "shell/Random.h"
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 #include <cstdio>
 
@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initResources();
     clearUserStore();
-    LoadedWindow w("Size= 8\nPlayMusic= 0\nPlaySound= 0\n");
-    frmMirvel& f = *w.form;
+    Scenario s("Size= 8\nPlayMusic= 0\nPlaySound= 0\n");
+    frmMirvel& f = s.form();
     measure(
         "Shuffle, 8 x 8 (4096 moves)", "2000 us", 200, [&] { f.NewGame(); }, [&] { f.Shuffle(); });
     measure(

@@ -9,7 +9,7 @@
 #include "errors/Procedure.h"
 #include "errors/ProtocolFiles.h"
 #include "shell/ProgramInfo.h"
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 #include <QClipboard>
 #include <QMessageBox>

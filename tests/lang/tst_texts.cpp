@@ -4,7 +4,7 @@
 // protocol buttons' messages): a one-letter change fails one of them.
 
 #include "lang/StringTable.h"
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 #include <QMenuBar>
 
@@ -27,21 +27,6 @@ class TestTexts : public QObject {
     Q_OBJECT
 private slots:
     void init() { clearUserStore(); }
-
-    void stringTable() {
-        QFile file(u":/strings/strings.txt"_s);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        int ids = 0;
-        for (const QStringList& row : table(u"texts"_s).rows) {
-            bool numeric = false;
-            const int id = row[0].toInt(&numeric);
-            for (int lang = 0; numeric && lang < 4; ++lang)
-                QCOMPARE(LoadResString(lang * 1000 + id), text(row[0], lang));
-            ids += numeric;
-        }
-        QCOMPARE(parseStringTable(file.readAll()).size(), 4 * ids); // no others
-        QCOMPARE(errorOf([] { LoadResString(9999); }), 326);
-    }
 
     void builtInCaptions() {
         frmMirvel f;

@@ -6,7 +6,7 @@
 #include "help/HelpBrowser.h"
 #include "help/HelpWindow.h"
 #include "help/HtmlHelp.h"
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 #include <QRegularExpression>
 #include <QTreeWidget>
@@ -52,9 +52,9 @@ private slots:
     void helpOpensInTheInterfaceLanguage() {
         QFETCH(int, language);
         QFETCH(QString, firstEntry);
-        LoadedWindow w;
-        QVERIFY(QFile::copy(BuiltHelp, w.folder.filePath(u"Mirvel.chm"_s)));
-        play(*w.form, u"lang%1 help"_s.arg(language));
+        Scenario s;
+        QVERIFY(QFile::copy(BuiltHelp, s.folder() + u"/Mirvel.chm"_s));
+        s.play(u"lang%1 help"_s.arg(language));
         QCOMPARE(helpWindows().size(), 1);
         HelpWindow* help = helpWindows().first();
         const QUrl start = HelpBrowser::urlOf(QString::fromLatin1(QTest::currentDataTag()) + u"/index.html"_s);
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(help->contents()->currentItem(), topic); // the contents follow the page
         help->browser()->setSource(HelpBrowser::urlOf(u"nowhere.html"_s));
         QVERIFY(help->browser()->toPlainText().contains(text(u"help.NotFound"_s, language)));
-        play(*w.form, u"help"_s);
+        s.play(u"help"_s);
         QCOMPARE(helpWindows(), QList<HelpWindow*>{help});
     }
 

@@ -1,6 +1,6 @@
 // Plays a scenario in a process of its own, for what ends the program (see runScenario):
 //   mirvel_probe INI SCRIPT EXPECTED
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -10,7 +10,7 @@
 #include "shell/TempFolder.h"
 #include "shell/UserStore.h"
 #include "sound/Sound.h"
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 #include <QProcess>
 #include <QSettings>

@@ -2,7 +2,7 @@
 // writer that keeps every other line as it was (written whole or not at all: tst_files).
 
 #include "shell/PrivateProfile.h"
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 class TestOptions : public QObject {
     Q_OBJECT
@@ -17,14 +17,6 @@ private slots:
         // Answered with "Cancel" and with "Ignore": the program goes on either way.
         runScenario({{u"ini"_s, ini}, {u"expected"_s, u"reports="_s + row["report"] + u';' + row["window"]}});
         runScenario({{u"ini"_s, ini}, {u"script"_s, u"answer=1"_s}, {u"expected"_s, u"reports="_s + row["report"]}});
-    }
-
-    void writing_data() { addTableRows(u"options-writing"_s); }
-    void writing() {
-        QFETCH(Row, row);
-        QCOMPARE(
-            PrivateProfile::withValue(row["before"].toUtf8(), "Optionen", row["key"].toUtf8(), row["value"].toUtf8()),
-            row["after"].toUtf8());
     }
 };
 

@@ -56,3 +56,27 @@ inline void addTableRows(const QString& name) {
         QTest::newRow(qPrintable(fields[0])) << row;
     }
 }
+
+// `data` damaged as a row's "change" says: "text T" (it holds T), "cut N" (N bytes kept),
+// "flip N" (byte N inverted), "set A K HEX" (the bytes HEX, K bytes after the first A; in hex).
+// N is an offset, a share ("50%") or counts from the end ("-700").
+inline QByteArray changed(QByteArray data, const QString& change) {
+    const QStringList word = change.split(u' ');
+    const auto at = [&](const QString& where) {
+        return where.endsWith(u'%')     ? data.size() * where.chopped(1).toInt() / 100
+               : where.startsWith(u'-') ? data.size() + where.toInt()
+                                        : where.toInt(nullptr, 0);
+    };
+    if (word[0] == u"text")
+        data = change.mid(5).toLatin1();
+    else if (word[0] == u"cut")
+        data.truncate(at(word[1]));
+    else if (word[0] == u"flip")
+        data[at(word[1])] = char(~data[at(word[1])]);
+    else if (word[0] == u"set") {
+        const qsizetype anchor = data.indexOf(QByteArray::fromHex(word[1].toLatin1()));
+        const QByteArray value = QByteArray::fromHex(word[3].toLatin1());
+        data.replace(anchor + word[2].toInt(), value.size(), value);
+    }
+    return data;
+}

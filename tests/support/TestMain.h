@@ -2,8 +2,7 @@
 // Every test runs headless in a home folder of its own, so that the user's real options and
 // champions are never touched.
 
-#include "errors/RuntimeError.h"
-#include "shell/Resources.h"
+#include "support/LogicMain.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -53,16 +52,6 @@ extern "C" void __gcov_dump();
     std::_Exit(failed);
 }
 } // namespace testenv
-
-// The run-time error number a call raises, or 0 when it raises none.
-inline int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 #define MIRVEL_TEST_MAIN(TestClass)                                                                                    \
     int main(int argc, char** argv) {                                                                                  \

@@ -15,7 +15,7 @@
 #include "shell/Resources.h"
 #include "shell/frmMirvel.h"
 #include "support/ModalDriver.h"
-#include "support/Window.h"
+#include "support/Scenario.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,7 +80,8 @@ int screens(const QStringList& args) {
     for (std::size_t i = walk.size() - 1; i > walk.size() - 200; --i)
         form.imgPuzz_MouseDown(walk[i - 1], Qt::LeftButton, Qt::NoModifier, 0, 0);
     shoot(out + QStringLiteral("/playing.png"));
-    pressWalkBackwards(form, std::vector<int>(walk.begin(), walk.end() - 199));
+    for (auto it = walk.rbegin() + 200; it != walk.rend(); ++it) // the rest of the walk, backwards
+        form.imgPuzz_MouseDown(*it, Qt::LeftButton, Qt::NoModifier, 0, 0);
     form.mnuHighScore_Click();
     for (language = 1; language < 4; ++language) {
         form.mnuLang_Click(language);

@@ -1,12 +1,22 @@
-// Guards the program's numeric rules (16-bit overflow, rounding halves to even, truncating
-// division, numbers in texts) and what is computed by them: the board geometry and the cutter.
+// Guards the program's pure logic, values in and values out, without a window or a file of the
+// user's: the numeric rules (16-bit overflow, rounding halves to even, truncating division,
+// numbers in texts), the board's geometry and the cutter, the options file's writer, the
+// string table, the MIDI commands and the sound resources as read.
 
+#include "lang/StringTable.h"
 #include "render/BoardGeometry.h"
 #include "render/PictureClip.h"
+#include "shell/PrivateProfile.h"
 #include "shell/Runtime.h"
-#include "support/Window.h"
+#include "sound/MciCommand.h"
+#include "sound/WaveFile.h"
+#include "support/LogicMain.h"
 
-class TestRuntime : public QObject {
+#include <QtEndian>
+
+using texts::text;
+
+class TestLogic : public QObject {
     Q_OBJECT
 private slots:
     void wholeNumbers_data() { addTableRows(u"runtime-numbers"_s); }
@@ -82,8 +92,60 @@ private slots:
         QCOMPARE(clip.GraphicCell(7).toImage(), sharp.toImage().copy(QRect(cell.topLeft() * 2, cell.size() * 2)));
         QCOMPARE(errorOf([] { PictureClip().GraphicCell(0); }), 5);
     }
+
+    void writing_data() { addTableRows(u"options-writing"_s); }
+    void writing() {
+        QFETCH(Row, row);
+        QCOMPARE(
+            PrivateProfile::withValue(row["before"].toUtf8(), "Optionen", row["key"].toUtf8(), row["value"].toUtf8()),
+            row["after"].toUtf8());
+    }
+
+    void stringTable() {
+        QFile file(u":/strings/strings.txt"_s);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        int ids = 0;
+        for (const QStringList& row : table(u"texts"_s).rows) {
+            bool numeric = false;
+            const int id = row[0].toInt(&numeric);
+            for (int lang = 0; numeric && lang < 4; ++lang)
+                QCOMPARE(LoadResString(lang * 1000 + id), text(row[0], lang));
+            ids += numeric;
+        }
+        QCOMPARE(parseStringTable(file.readAll()).size(), 4 * ids); // no others
+        QCOMPARE(errorOf([] { LoadResString(9999); }), 326);
+    }
+
+    void commands_data() { addTableRows(u"mci-commands"_s); }
+    void commands() {
+        QFETCH(Row, row);
+        const auto c = parseMciCommand(row["command"]);
+        const QStringList read = c ? QStringList{c->verb, c->device, c->file, c->alias, c->item} : QStringList();
+        QCOMPARE(read.join(u'|'), row["parsed"]);
+    }
+
+    void resources_data() { addTableRows(u"sound-resources"_s); }
+    void resources() {
+        QFETCH(Row, row);
+        const QByteArray file = changed(resource(row["resource"]), row["change"]);
+        QString read = u"refused"_s;
+        if (const auto w = parseWave(file))
+            read = u"%1 Hz, %2 channel, %3 bits, %4 samples"_s.arg(w->sampleRate)
+                       .arg(w->channels)
+                       .arg(w->bitsPerSample)
+                       .arg(w->samples.size());
+        else if (file.startsWith("MThd")) { // a header, then track chunks up to the end
+            const auto be = [&](qsizetype at) { return qFromBigEndian<quint32>(file.constData() + at); };
+            qsizetype at = 14, tracks = 0;
+            for (; at + 8 <= file.size() && file.mid(at, 4) == "MTrk"; ++tracks)
+                at += 8 + be(at + 4);
+            read = u"MThd format %1, %2 tracks, %3"_s.arg(be(8) >> 16)
+                       .arg(tracks)
+                       .arg(at == file.size() && tracks == be(10) >> 16 ? u"to the end"_s : u"not to the end"_s);
+        }
+        QCOMPARE(read, row["read"]);
+    }
 };
 
-MIRVEL_TEST_MAIN(TestRuntime)
-#include "support/Window.h"
-#include "tst_runtime.moc"
+MIRVEL_LOGIC_TEST_MAIN(TestLogic)
+#include "tst_logic.moc"
