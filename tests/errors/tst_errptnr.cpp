@@ -105,16 +105,6 @@ private slots:
                               u"326 (Resource not found)|frmMirvel|mnuBild_Click|0"_s}));
     }
 
-    // Escape chooses nothing: the dialog waits for a button.
-    void escapeDoesNothing() {
-        bool open = false;
-        report([&](ErrPtnr& dialog) {
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
-            open = dialog.isVisible();
-        });
-        QVERIFY(open);
-    }
-
     // Each report appends its protocol and an empty line to the log, before the dialog shows.
     // The version's lines come from what uname reports.
     void everyReportIsLogged_data() { addTableRows(u"os-version"_s); }

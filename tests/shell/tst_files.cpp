@@ -37,12 +37,13 @@ QString pathOf(const QString& file, const QString& folder) {
     return (file == u"Mirvel.conf" ? userFolder() : file == u"~tmp.mid" ? PrivateTempFolder() : folder) + u'/' + file;
 }
 
-// In the file's place: a named pipe, a folder, a file larger than any the program writes, or a
-// device that reads for ever (as root one of our own, never a link to /dev/zero: a writer that
-// followed it would replace the device).
+// In the file's place: a named pipe, a folder, a file larger than any the program writes, a
+// store that QSettings reads only in part, or a device that reads for ever (as root one of our
+// own, never a link to /dev/zero: a writer that followed it would replace the device).
 void putInPlace(const QString& kind, const QByteArray& path) {
-    if (kind == u"large")
-        ::close(::open(path, O_WRONLY | O_CREAT, 0600)), ::truncate(path, 2 << 20);
+    if (kind == u"large" || kind == u"damaged")
+        writeFile(QFile::decodeName(path), "[Highscore]\n3=57\nName3=Anna\n[Optionen\nStartVal=3\n"),
+            ::truncate(path, kind == u"large" ? 2 << 20 : 49);
     else
         kind == u"pipe"     ? ::mkfifo(path, 0600)
         : kind == u"folder" ? ::mkdir(path, 0700)
@@ -107,7 +108,8 @@ private slots:
         if (injected)
             QCOMPARE(readFile(path), Old.at(row["file"]));
         else // left in its place, not replaced
-            QVERIFY(QFileInfo(path).exists() && QFileInfo(path).isFile() == (fault == u"large") &&
+            QVERIFY(QFileInfo(path).exists() &&
+                    QFileInfo(path).isFile() == (fault == u"large" || fault == u"damaged") &&
                     QFileInfo(path).size() == size);
     }
 
@@ -134,33 +136,25 @@ private slots:
         ProgramInfo::setFolder({});
     }
 
-    // The tune's folder is the user's own: a link in its place, a folder of another user or one
-    // open to others gives way to a new one; a link in the tune's place is replaced, never
-    // followed; two users at once each keep their own tune.
+    // The tune's folder is the user's own: a link in its place (to a folder that would pass,
+    // such as ~/.ssh), a folder of another user or one open to others gives way to a new one; a
+    // link in the tune's place is replaced, never followed; two users each keep their own tune.
     void tuneFolder() {
         const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
         qunsetenv("XDG_RUNTIME_DIR"); // no desktop session: the shared temporary folder
         const QString shared = QDir::tempPath(), own = shared + u"/mirvel-"_s + QString::number(::geteuid());
-        openToNobody(shared), setMode(shared, 01777);
         const QString victim = shared + u"/notes.txt"_s;
-        writeFile(victim, "mine");
+        const QByteArray ownName = QFile::encodeName(own), privateFolder = QFile::encodeName(shared + u"/private"_s);
+        openToNobody(shared), setMode(shared, 01777), ::mkdir(privateFolder, 0700), writeFile(victim, "mine");
         QFile::link(victim, shared + u"/~tmp.mid"_s); // where the tune used to go
         QFile::link(victim, PrivateTempFolder() + u"/~tmp.mid"_s);
         MakeMusic();
-        QCOMPARE(MidiFilePath, own + u"/~tmp.mid"_s);
-        QVERIFY(tuneOnDisk() && modeOf(own) == (S_IFDIR | 0700));
+        QVERIFY(MidiFilePath == own + u"/~tmp.mid"_s && tuneOnDisk() && modeOf(own) == (S_IFDIR | 0700));
         QCOMPARE(readFile(victim), "mine");
-        const std::vector<std::function<void(const QByteArray&)>> notOurs = {
-            [&](const QByteArray& f) { // to a folder that would pass, such as the user's ~/.ssh
-                const QByteArray target = QFile::encodeName(shared + u"/private"_s);
-                ::mkdir(target, 0700), ::symlink(target, f);
-            },
-            [](const QByteArray& f) { ::mkdir(f, 0700), ::chmod(f, 0777); },
-            [](const QByteArray& f) { ::mkdir(f, 0700), ::chown(f, 65534, 65534); }, // as root only
-        };
-        for (std::size_t i = 0; i < notOurs.size() - (::geteuid() != 0); ++i) {
+        for (int i = 0; i < 3 - (::geteuid() != 0); ++i) { // the last one as root only
             QDir(own).removeRecursively(), QFile::remove(own);
-            notOurs[i](QFile::encodeName(own));
+            i == 0 ? ::symlink(privateFolder, ownName) : ::mkdir(ownName, 0700);
+            i == 1 ? ::chmod(ownName, 0777) : i == 2 ? ::chown(ownName, 65534, 65534) : 0;
             QVERIFY(PrivateTempFolder() != own && modeOf(PrivateTempFolder()) == (S_IFDIR | 0700));
         }
         if (::geteuid() == 0) { // and "nobody" beside us
@@ -170,18 +164,16 @@ private slots:
             QByteArray heard;
             {
                 Unprivileged nobody;
-                theirs = GetTempDir() + u"~tmp.mid"_s;
-                SaveResItemToDisk(102, u"midi"_s, theirs);
+                SaveResItemToDisk(102, u"midi"_s, theirs = GetTempDir() + u"~tmp.mid"_s);
                 heard = readFile(theirs);
             }
-            QVERIFY(ours != theirs && readFile(ours) == readFile(u":/midi/101"_s));
-            QCOMPARE(heard, readFile(u":/midi/102"_s));
+            QVERIFY(ours != theirs && readFile(ours) == resource(u"midi/101"_s) && heard == resource(u"midi/102"_s));
         }
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
 
-    // A program folder that others may write, such as /tmp, or that is read-only, is not ours:
-    // what the program keeps goes to the user's folders.
+    // A program folder that others may write, such as /tmp, is not ours: what the program
+    // keeps goes to the user's folders (a read-only one: rows of play.tsv, as=nobody).
     void aFolderNotOursAloneIsNotUsed() {
         QTemporaryDir folder;
         ProgramInfo::setFolder(folder.path());
@@ -190,12 +182,6 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
         QVERIFY(QFile::remove(userFolder() + u"/Mirvel.ini"_s));
         QVERIFY(protocolFiles::path(u"EPT"_s).startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
-        if (::geteuid() == 0) { // the user's own, read-only: root would write it anyway
-            openToNobody(folder.path()), setMode(folder.path(), 0555);
-            QVERIFY(::chown(QFile::encodeName(folder.path()), 65534, 65534) == 0);
-            Unprivileged nobody;
-            QVERIFY(protocolFiles::path(u"EPT"_s).startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
-        }
         ProgramInfo::setFolder({});
     }
 
@@ -214,15 +200,6 @@ private slots:
         clearUserStore();
         QFile::copy(dir.filePath(u"theirs.conf"_s), userFolder() + u"/Mirvel.conf"_s);
         QCOMPARE(stored(u"Highscore/Name3"_s), row["text"]);
-    }
-
-    // A store QSettings reads only in part shows what it can and is never written over.
-    void aDamagedStoreIsNotWrittenOver() {
-        const QByteArray damaged = "[Highscore]\n3=57\nName3=Anna\n[Optionen\nStartVal=3\n";
-        writeFile(userFolder() + u"/Mirvel.conf"_s, damaged);
-        QCOMPARE(stored(u"Highscore/Name3"_s), u"Anna"_s);
-        QCOMPARE(errorOf([] { store(u"Highscore/4"_s, u"9"_s); }), ErrNo::PathFileAccess);
-        QCOMPARE(readFile(userFolder() + u"/Mirvel.conf"_s), damaged);
     }
 };
 

@@ -212,9 +212,9 @@ void Scenario::setUp(const QString& word) {
         m_clicks = value.split(u',');
     else if (key == u"desktop")
         m_desktop = value != u"none";
-    else if (key == u"as") { // the user "nobody", who may write the user's folder only
+    else if (key == u"as") { // the user "nobody", whose program folder is read-only
         QDir().mkpath(userFolder()), openToNobody(userFolder()), openToNobody(ProgramInfo::folder());
-        setMode(ProgramInfo::folder(), 0555);
+        setMode(ProgramInfo::folder(), 0555), (void)::chown(QFile::encodeName(ProgramInfo::folder()), 65534, 65534);
         m_nobody.emplace();
     } else if (key == u"busy") { // the pointer, set busy that many times
         for (int i = 0; i < value.toInt(); ++i)
@@ -299,13 +299,16 @@ void Scenario::act(const QString& word) {
     } else if (buttons.contains(verb)) {
         QTest::mousePress(f.imgPuzz[n], buttons[verb], {}, {5, 5});
     } else {
-        // "kLeft", "kAlt+S": the key, pressed on the open menu or else on the window.
+        // "kLeft", "kAlt+S": the key, pressed on the open menu, else on the focused control of the
+        // open dialog, else on the window.
         const QKeyCombination key = QKeySequence::fromString(verb.mid(1))[0];
         QVERIFY2(verb.startsWith(u'k') && key.key() != Qt::Key_unknown, qPrintable(u"no such word: "_s + word));
-        QWidget* popup = QApplication::activePopupWidget();
-        if (!popup)
+        QWidget* target = QApplication::activePopupWidget();
+        if (QWidget* dialog = QApplication::activeModalWidget(); !target && dialog)
+            target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+        if (!target)
             activate(f);
-        QTest::keyClick(popup ? popup : &f, key.key(), key.keyboardModifiers());
+        QTest::keyClick(target ? target : &f, key.key(), key.keyboardModifiers());
     }
 }
 
@@ -424,6 +427,8 @@ void Scenario::answer(QWidget* w) {
     const bool report = w->objectName() == u"ErrPtnr";
     if (report && !m_during.isEmpty())
         play(std::exchange(m_during, {}));
+    if (!w->isVisible())
+        return; // what was played closed it
     if (!m_clicks.isEmpty() && (report || qobject_cast<frmInfo*>(w))) {
         QStringList read; // what is not a control of the window is read
         for (const QString& name : m_clicks)
