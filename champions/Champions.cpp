@@ -13,6 +13,7 @@
 
 namespace {
 const QString Highscore = QStringLiteral("Highscore");
+const QString EmptySlot = QStringLiteral("9999"); // the seconds an empty slot counts as
 } // namespace
 
 void frmMirvel::WriteHighScore() {
@@ -24,7 +25,7 @@ void frmMirvel::WriteHighScore() {
     QString name;
     p.run({
         // A time edited into something that is no number fails here, before anything is written.
-        [&] { stored = rt::CDbl(GetSetting(app, Highscore, key, QStringLiteral("9999"))); },
+        [&] { stored = rt::CDbl(GetSetting(app, Highscore, key, EmptySlot)); },
         [&] {
             if (!isNewRecord(seconds, stored))
                 p.leave();
@@ -32,7 +33,7 @@ void frmMirvel::WriteHighScore() {
         [&] {
             // Another copy of the program may have stored a faster time meanwhile.
             if (!SaveSettingIf(app, Highscore, key, QString::number(seconds), [&](const StoreLookup& now) {
-                    return isNewRecord(seconds, rt::CDbl(now(key, QStringLiteral("9999"))));
+                    return isNewRecord(seconds, rt::CDbl(now(key, EmptySlot)));
                 }))
                 p.leave();
         },
