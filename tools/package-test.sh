@@ -31,12 +31,14 @@ grep -qx "Exec=mirvel" /usr/share/applications/mirvel.desktop || fail "the deskt
 for m in mirvel-audio.so mirvel-fluid.so; do
     [ -f "/usr/libexec/mirvel/$m" ] || fail "no $m beside the program"
 done
-# A display of our own that any local user may draw on.
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -ac -nolisten tcp > /dev/null 2>&1 & xvfb=$!
-trap 'kill $xvfb 2> /dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+# A display of our own that any local user may draw on. Xvfb picks a free number itself and
+# writes it once it accepts clients: a guessed number may be taken or left over from a dead server.
+numberfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp 3> "$numberfile" > /dev/null 2>&1 & xvfb=$!
+trap 'kill $xvfb 2> /dev/null || true; rm -f "$numberfile"' EXIT
+for _ in $(seq 100); do [ -s "$numberfile" ] && break; sleep 0.1; done
+[ -s "$numberfile" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$numberfile")
 run_as_user /usr/bin/mirvel & game=$!
 # The first window of some size named Mirvel: the about box first, the main window after OK.
 window_wider_than() {
