@@ -185,12 +185,19 @@ private slots:
         ProgramInfo::setFolder({});
     }
 
-    // Whatever a player's name holds, the store reads the same to QSettings as to us, both ways.
+    // Whatever a player's name holds, the store reads the same to QSettings as to us, both ways;
+    // a line written by hand (`raw`) reads to us as it reads to QSettings.
     void storeFormat_data() {
         addTableRows(u"store-values"_s);
     }
     void storeFormat() {
         QFETCH(Row, row);
+        if (const QString conf = userFolder() + u"/Mirvel.conf"_s; !row["raw"].isEmpty()) {
+            writeFile(conf, "[Highscore]\nName3=" + row["raw"].toUtf8() + '\n');
+            QCOMPARE(stored(u"Highscore/Name3"_s),
+                     QSettings(conf, QSettings::IniFormat).value(u"Highscore/Name3"_s).toString());
+            return;
+        }
         QTemporaryDir dir;
         store(u"Highscore/Name3"_s, row["text"]);
         QFile::copy(userFolder() + u"/Mirvel.conf"_s, dir.filePath(u"ours.conf"_s));
