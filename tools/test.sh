@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Mirvel and runs every test headless, checks the format, then prints the benchmark figures.
+# Builds Mirvel and runs every test headless, checks the format and the help's sources.
 # MIRVEL_SANITIZE=1 runs the tests once more in a build with AddressSanitizer and UBSan.
 # In CI (CI=true), or asked for: clang-tidy (MIRVEL_TIDY=1; 3 to 4 minutes of two cores) and
 # the fuzz targets (MIRVEL_FUZZ_SECONDS=N seconds each; CI: 60); in CI as root, the package test.
@@ -21,6 +21,7 @@ if [ "${MIRVEL_SANITIZE:-0}" = 1 ]; then
 fi
 
 tools/check-format.sh
+tools/check-help.sh
 if [ "${CI:-}" = true ] || [ "${MIRVEL_TIDY:-0}" = 1 ]; then
     tools/tidy.sh build
 fi
@@ -32,4 +33,3 @@ if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
     tools/package-test.sh
 fi
 
-build/bin/mirvel_bench 2>/dev/null | grep -v "^ALSA"
