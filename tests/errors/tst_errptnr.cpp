@@ -1,8 +1,7 @@
 // Guards the error reports and their protocol: who reports an error; the protocol's text byte for
 // byte, the log that every report grows, and the protocol buttons: the printed lines and their
-// PDF, the saved file with its questions, the clipboard and the addresses handed to the desktop,
-// the per-user folder as a fallback. Every trap, the continuation codes and the dialog as shown
-// are rows of traps.tsv.
+// PDF, the clipboard and the addresses handed to the desktop. Every trap, the continuation codes
+// and the dialog as shown are rows of traps.tsv; a saved protocol, rows of file-faults.tsv.
 
 #include "errors/ErrPtnr.h"
 #include "errors/OsVersion.h"
@@ -29,10 +28,8 @@ void report(const std::function<void(ErrPtnr&)>& press = {}) {
     Procedure("Testmodul", "Failing").run({[] {}, [] { raiseError(ErrNo::Overflow); }});
 }
 
-// Presses protocol button `index` and answers each message box with `reply`, noting its text.
-std::function<void(ErrPtnr&)> pressProtocol(int index, QStringList* messages,
-                                            QMessageBox::StandardButton reply = QMessageBox::Ok,
-                                            QString* clipboardAtMessage = nullptr) {
+// Presses protocol button `index` and confirms each message box, noting its text.
+std::function<void(ErrPtnr&)> pressProtocol(int index, QStringList* messages, QString* clipboardAtMessage = nullptr) {
     return [=](ErrPtnr& dialog) {
         ModalDriver boxes([=](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
@@ -40,7 +37,7 @@ std::function<void(ErrPtnr&)> pressProtocol(int index, QStringList* messages,
             messages->append(box->text());
             if (clipboardAtMessage)
                 *clipboardAtMessage = QGuiApplication::clipboard()->text();
-            box->button(box->button(reply) ? reply : QMessageBox::Ok)->click();
+            box->button(QMessageBox::Ok)->click();
         });
         dialog.cmdProtocol[index]->click();
         QVERIFY(dialog.isVisible()); // none of the buttons closes the dialog
@@ -120,41 +117,6 @@ private slots:
         QCOMPARE(ErrPtnr::LPSTRToVBString(u"no nul"_s), QString());
     }
 
-    // Save: asks before it replaces a file, confirms only what was written, and writes to the
-    // per-user folder when the program's folder is read-only.
-    void save_data() { addTableRows(u"protocol-save"_s); }
-    void save() {
-        QFETCH(Row, row);
-        QTemporaryDir user;
-        openToNobody(user.path());
-        qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
-        const bool beside = row["where"] == u"folder";
-        const QString target = beside ? file(u"ERR"_s) : user.filePath(u"Mirvel/tst_errptnr.ERR"_s);
-        if (row["before"] != u"-")
-            writeFile(target, row["before"].toLatin1()), setMode(target, 0666);
-        // The program's folder is nobody's own, or one nobody may not write.
-        const bool own = beside && ::chown(QFile::encodeName(m_folder.path()), 65534, 65534) == 0;
-        setMode(m_folder.path(), beside ? 0755 : 0555);
-        setMode(user.path(), row["where"] == u"nowhere" ? 0555 : 0777);
-        QStringList seen;
-        {
-            Unprivileged nobody;
-            report(pressProtocol(1, &seen, row["answer"] == u"yes" ? QMessageBox::Yes : QMessageBox::No));
-        }
-        if (own)
-            QVERIFY(::chown(QFile::encodeName(m_folder.path()), 0, 0) == 0);
-        qputenv("XDG_DATA_HOME", qgetenv("HOME") + "/data");
-        QStringList expected;
-        for (const QString& key : row["messages"].split(u' '))
-            expected.append(text(key).arg(target));
-        QCOMPARE(seen, expected);
-        const QByteArray saved = readFile(target);
-        QCOMPARE(saved.startsWith(QByteArray(70, '-')) && saved.endsWith("\r\n\r\n"), row["replaced"] == u"yes");
-        if (row["replaced"] == u"no" && row["before"] != u"-")
-            QCOMPARE(saved, row["before"].toLatin1());
-        QVERIFY(!QFile::exists(file(u"ERR"_s)) || beside);
-    }
-
     // Print: one job on the printer, wrapped as the table says (read back from a PDF, where
     // pdftotext keeps the lines, not their blanks). With no printer: a row of traps.tsv.
     void print_data() { addTableRows(u"print-lines"_s); }
@@ -185,7 +147,7 @@ private slots:
         QGuiApplication::clipboard()->setText(u"before"_s);
         report([&](ErrPtnr& dialog) {
             dialog.BuildProtocol(protocol);
-            pressProtocol(2, &seen, QMessageBox::Ok, &clipboardAtNotice)(dialog);
+            pressProtocol(2, &seen, &clipboardAtNotice)(dialog);
         });
         QCOMPARE(seen, QStringList{text(u"EMailNotice"_s)});
         QCOMPARE(clipboardAtNotice, u"before"_s);

@@ -3,11 +3,9 @@
 // The effects' switch, a closed temporary folder and the tune after the error dialog are rows of
 // play.tsv.
 
-#include "shell/TempFolder.h"
 #include "sound/MciCommand.h"
 #include "sound/MidiDevice.h"
 #include "sound/Sound.h"
-#include "sound/WaveFile.h"
 #include "support/Scenario.h"
 
 #include <QProcess>
@@ -44,13 +42,6 @@ int loud(qint64 mark, int ms) {
         windows += std::sqrt(sum / 80) > 0.01;
     }
     return windows;
-}
-long residentKb() {
-    const QString status = QString::fromLatin1(readFile(u"/proc/self/status"_s));
-    return QRegularExpression(u"VmRSS:\\s*(\\d+)"_s).match(status).captured(1).toLong();
-}
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 } // namespace
 
@@ -183,35 +174,6 @@ private slots:
         }
         mciSendString(u"close midi"_s);
         QCOMPARE(QSet<int>(tunes.begin(), tunes.end()), (QSet<int>{101, 102, 103}));
-    }
-
-    // A long session heard: twenty whole games of changing sizes, each faster than the one
-    // before, with effects and endless music, keep the memory, the files and every champion.
-    void twentyGames() {
-        if (Heard.isEmpty())
-            QSKIP("heard only");
-        Scenario s("PlaySound=-1\nPlayMusic=2\n", u"name=Soak"_s);
-        frmMirvel& f = s.form();
-        long firstKb = 0;
-        for (int game = 0; game < 20; ++game) { // 8 x 8 first: its memory is the measure
-            s.play(u"size%1 seed%2 go secs%3 solve ?solved=-1"_s.arg(game ? game % 5 : 5)
-                       .arg(game + 1)
-                       .arg(900 - 37 * game));
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the effects' streams
-            firstKb = firstKb ? firstKb : residentKb();
-        }
-        qInfo("resident after the first game %ld kB, after the last %ld kB", firstKb, residentKb());
-#ifndef __SANITIZE_ADDRESS__ // AddressSanitizer keeps freed memory in quarantine on purpose
-        QVERIFY2(residentKb() * 10 <= firstKb * 11, "memory grew by more than 10 %");
-#endif
-        const QString best =
-            u"best3=345/Soak;best4=308/Soak;best5=271/Soak;best6=234/Soak;best7=197/Soak;best8=900/Soak"_s;
-        QCOMPARE(s.observe(best), best);
-        QCOMPARE(filesIn(s.folder()), QStringList{u"Mirvel.ini"_s});
-        QCOMPARE(filesIn(userFolder()), QStringList{u"Mirvel.conf"_s});
-        QCOMPARE(filesIn(QDir::tempPath()), QStringList{QFileInfo(s.folder()).fileName()});
-        QCOMPARE(filesIn(PrivateTempFolder()), QStringList{u"~tmp.mid"_s});
-        QVERIFY(f.Timer2->isActive() && tuneOnDisk()); // a tune still plays
     }
 };
 
