@@ -1,7 +1,7 @@
 // Guards what the player keeps, whatever the machine does: every file the program writes is
 // written whole or not at all (a full disk, a size limit, an I/O error, a kill in the middle);
 // what is no plain file is never read; the tune's folder is the user's own; two copies at once
-// keep each other's changes; the store reads and writes QSettings' format.
+// keep each other's changes and the faster champion; the store reads and writes QSettings' format.
 
 #include "errors/ProtocolFiles.h"
 #include "errors/RuntimeError.h"
@@ -134,6 +134,24 @@ private slots:
             QCOMPARE(stored(u"Highscore/"_s + key), u"1"_s);
         }
         ProgramInfo::setFolder({});
+    }
+
+    // Another copy stores a faster time while the name box is open, or just before the time is
+    // written: the faster time keeps its own name, and the slower one asks for none.
+    void aFasterTimeOfAnotherCopyWins() {
+        Scenario s({}, u"name=Slow"_s);
+        int prompts = 0;
+        s.onShow = [&](QWidget*) {
+            store(u"Highscore/5"_s, u"30"_s), store(u"Highscore/Name5"_s, u"Fast"_s), ++prompts;
+        };
+        s.play(u"secs50 record"_s);
+        s.beforeStep = [](const char*, const char* procedure, int step) {
+            if (qstrcmp(procedure, "WriteHighScore") == 0 && step == 3)
+                store(u"Highscore/5"_s, u"20"_s);
+        };
+        s.play(u"secs25 record"_s);
+        QCOMPARE(s.observe(u"best5"_s), u"best5=20/Fast"_s);
+        QCOMPARE(prompts, 1);
     }
 
     // The tune's folder is the user's own: a link in its place (to a folder that would pass,

@@ -1,6 +1,6 @@
 #pragma once
 // Every text the program shows, byte for byte, is a row of tests/data/texts.tsv; the tests
-// compare what the program shows with these, and tst_texts checks each where it belongs.
+// compare what the program shows with these, and tst_startup checks each where it belongs.
 
 #include "support/Table.h"
 
