@@ -38,7 +38,7 @@ void frmMirvel::imgPuzz_MouseDown(int Index, Qt::MouseButton, Qt::KeyboardModifi
             if (IsSolved && Timer1->isActive()) {
                 if (SoundOn)
                     PlayWAV(101);
-                imgPuzz(EmptyCell)->setPicture(PicClip1.GraphicCell(rt::mul(N, N) - 1));
+                showPiece(imgPuzz(EmptyCell), rt::mul(N, N) - 1, imgPuzz(EmptyCell)->Width());
             }
         },
         [&] {
@@ -72,7 +72,7 @@ void frmMirvel::ChangeButtons(const rt::Integer& Index) {
     Procedure p("frmMirvel", "ChangeButtons");
     p.run({
         [&] { imgPuzz(EmptyCell)->setTag(imgPuzz(Index)->Tag()); },
-        [&] { imgPuzz(EmptyCell)->setPicture(imgPuzz(Index)->Picture()); },
+        [&] { imgPuzz(EmptyCell)->setPicture(imgPuzz(Index)->Picture(), imgPuzz(Index)->Piece()); },
         [&] { imgPuzz(EmptyCell)->show(); },
         [&] { EmptyCell = Index; },
         [&] { imgPuzz(Index)->setTag(QString()); },

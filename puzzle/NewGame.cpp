@@ -2,6 +2,7 @@
 
 #include "errors/Procedure.h"
 #include "render/BoardGeometry.h"
+#include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "shell/frmMirvel.h"
 
@@ -21,10 +22,7 @@ void frmMirvel::NewGame() {
                 p.leave();
             }
         },
-        [&] {
-            g.S = boardSide(clientHeight());
-            g.M = boardLeft(clientWidth(), g.S);
-        },
+        [&] { g = boardInClient(client->size(), N); },
         [&] {
             GameSeconds = 0;
             Timer1->stop();
@@ -39,7 +37,7 @@ void frmMirvel::NewGame() {
             for (int i = 0; i < 64; ++i)
                 imgPuzz(i)->hide();
         },
-        [&] { dealPictureCells(N); },
+        [&] { dealPictureCells(N, g.T); },
         [&] { placeTiles(g, N, true); },
         [&] { EmptyCell = rt::checked(qint64(N) * N - 1); },
         [&] { PicBut(0)->setEnabled(true); },

@@ -33,7 +33,7 @@ void frmMirvel::Shuffle() {
                 ImageControl* from = imgPuzz(n);
                 ImageControl* to = imgPuzz(EmptyCell);
                 to->setTag(from->Tag());
-                to->setPicture(from->Picture());
+                to->setPicture(from->Picture(), from->Piece());
                 // The cell the empty cell moved into never keeps a tile number.
                 from->setTag(QString());
                 EmptyCell = n;

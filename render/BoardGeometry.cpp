@@ -18,12 +18,31 @@ BoardGeometry boardGeometry(double W, double H, rt::Integer N) {
     return g;
 }
 
+QRectF fittedArea(QSizeF client) {
+    const double aspect = double(DesignClient.width()) / DesignClient.height();
+    QSizeF area(client.width(), client.width() / aspect);
+    if (area.height() > client.height())
+        area = QSizeF(client.height() * aspect, client.height());
+    return {QPointF((client.width() - area.width()) / 2, (client.height() - area.height()) / 2), area};
+}
+
+BoardGeometry boardInClient(QSizeF client, rt::Integer N) {
+    const QRectF area = fittedArea(client);
+    BoardGeometry g = boardGeometry(client.width(), area.height(), N);
+    g.top = area.top();
+    return g;
+}
+
+double controlScale(const BoardGeometry& g) {
+    return g.S / DesignBoard;
+}
+
 double tileLeft(const BoardGeometry& g, rt::Integer N, rt::Integer c) {
     return rt::add(rt::add(g.M, N), rt::mul(g.T, c));
 }
 
 double tileTop(const BoardGeometry& g, rt::Integer N, rt::Integer r) {
-    return rt::add(N, rt::mul(g.T, r)) + 0.1 * g.S;
+    return rt::add(N, rt::mul(g.T, r)) + 0.1 * g.S + g.top;
 }
 
 DecorationLayout decorationLayout(const BoardGeometry& g, double Y0, double buttonWidth, double labelWidth) {

@@ -8,17 +8,34 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
+
+// The window's design: a client area of 684 x 470 pixels, with a board of 329 pixels. The
+// buttons and the clock have their design sizes at that board and grow and shrink with it.
+inline constexpr QSize DesignClient{684, 470};
+inline constexpr double DesignBoard = 329;
 
 struct BoardGeometry {
     rt::Integer S = 0; // board side
     rt::Integer M = 0; // left margin
     rt::Integer T = 0; // tile side
+    double top = 0;    // top of the area the board is laid out in
 };
 
 rt::Integer boardSide(double H);
 rt::Integer boardLeft(double W, rt::Integer S);
 rt::Integer tileSide(rt::Integer S, rt::Integer N);
 BoardGeometry boardGeometry(double W, double H, rt::Integer N);
+
+// The largest area of the design's proportions that fits a client of that size, centred in it.
+// The board and its decoration are laid out in it, so that a wide or tall window keeps them
+// whole and in proportion.
+QRectF fittedArea(QSizeF client);
+// The geometry for a client of that size: H is the fitted area's height, W the client's width
+// (halving it centres the board in the client, as the area is), `top` the area's top.
+BoardGeometry boardInClient(QSizeF client, rt::Integer N);
+// How much the buttons and the clock are scaled for a board of side S.
+double controlScale(const BoardGeometry& g);
 double tileLeft(const BoardGeometry& g, rt::Integer N, rt::Integer c);
 double tileTop(const BoardGeometry& g, rt::Integer N, rt::Integer r);
 

@@ -10,9 +10,8 @@ ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
     setPalette(pal);
 }
 
-void ClientArea::paintBackground(const QPixmap& texture, QSize extent) {
+void ClientArea::paintBackground(const QPixmap& texture) {
     m_texture = texture;
-    m_extent = extent;
     update();
 }
 
@@ -20,8 +19,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     if (m_texture.isNull())
         return;
     QPainter p(this);
-    const QRect covered = QRect(QPoint(0, 0), m_extent).intersected(event->rect());
-    p.drawTiledPixmap(covered, m_texture, covered.topLeft());
+    p.drawTiledPixmap(event->rect(), m_texture, event->rect().topLeft());
 }
 
 ShapeControl::ShapeControl(QColor borderColor, int borderWidth, QWidget* parent)

@@ -7,19 +7,18 @@
 #include <QWidget>
 
 // The client area. Its background is a texture tiled from the top-left corner over the whole
-// screen's extent, under all controls.
+// area at any size, under all controls.
 class ClientArea : public QWidget {
     Q_OBJECT
 public:
     explicit ClientArea(QWidget* parent = nullptr);
-    void paintBackground(const QPixmap& texture, QSize extent);
+    void paintBackground(const QPixmap& texture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap m_texture;
-    QSize m_extent;
 };
 
 // A rectangle shape with a solid border drawn centred on its outline.

@@ -7,8 +7,9 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void ImageControl::setPicture(const QPixmap& picture) {
+void ImageControl::setPicture(const QPixmap& picture, int piece) {
     m_picture = picture;
+    m_piece = piece;
     update();
 }
 

@@ -15,7 +15,11 @@ public:
     const QString& Tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
     const QPixmap& Picture() const { return m_picture; }
-    void setPicture(const QPixmap& picture);
+    // `piece`: the cell of the cut picture it shows, so that a new layout can cut that piece
+    // again at the new size; -1 for any other picture. A picture copied from another image
+    // takes that image's piece with it.
+    void setPicture(const QPixmap& picture, int piece = -1);
+    int Piece() const { return m_piece; }
 
     // A tile of the board: a thin light and dark edge lets the player tell the pieces apart.
     void setBevelled(bool bevelled) { m_bevelled = bevelled; }
@@ -41,6 +45,7 @@ private:
 
     QString m_tag;
     QPixmap m_picture;
+    int m_piece = -1;
     QRectF m_geometry;
     bool m_bevelled = false;
 };

@@ -8,6 +8,13 @@ QRect clipCellRect(QSize picture, int rows, int cols, int index) {
     return {(index % cols) * w, (index / cols) * h, w, h};
 }
 
+QPixmap scaledCell(const QPixmap& cell, double side, qreal ratio) {
+    const int pixels = qMax(1, qRound(side * ratio));
+    QPixmap scaled = cell.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
 void PictureClip::setRows(int rows) {
     if (rows < 1)
         raiseError(ErrNo::InvalidPropertyValue);

@@ -9,6 +9,9 @@
 
 // The rectangle of cell index in a picture of the given size; pure, for the tests.
 QRect clipCellRect(QSize picture, int rows, int cols, int index);
+// A cell as a tile of that side shows it on a screen of that pixel ratio: scaled once to the
+// tile's device pixels, so that drawing it is a plain copy and it is as sharp as the cut allows.
+QPixmap scaledCell(const QPixmap& cell, double side, qreal ratio);
 
 class PictureClip {
 public:

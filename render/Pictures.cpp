@@ -1,8 +1,12 @@
 #include "render/Pictures.h"
 
+#include "render/BoardGeometry.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
+#include <QScreen>
 #include <future>
 
 namespace {
@@ -19,8 +23,29 @@ QString fileFor(const QString& resource) {
     return QFile::exists(sharp) ? sharp : resource;
 }
 
+// The width of a puzzle picture on screen, whatever its pixels.
+constexpr int PictureWidth = 400;
+
+// The device pixels of the largest board the primary screen allows.
+int largestBoardPixels() {
+    const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+    if (!screen)
+        return PictureWidth;
+    const QRectF area = fittedArea(screen->availableSize());
+    return qCeil(0.7 * area.height() * screen->devicePixelRatio());
+}
+
+QImage decodePuzzlePicture(const QString& resource, int pixels) {
+    QImageReader reader(resource);
+    const QSize size = reader.size();
+    if (size.isValid() && size.width() > pixels)
+        reader.setScaledSize(QSize(pixels, qRound(double(size.height()) * pixels / size.width())));
+    return reader.read();
+}
+
 struct Prefetched {
-    QString file;
+    QString resource;
+    int pixels = 0;
     std::future<QImage> image;
 };
 Prefetched& prefetched() {
@@ -30,20 +55,30 @@ Prefetched& prefetched() {
 
 } // namespace
 
-void prefetchPicture(const QString& resource) {
-    Prefetched& p = prefetched();
-    p.file = fileFor(resource);
-    p.image = std::async(std::launch::async, [file = p.file] { return QImage(file); });
-}
-
 QPixmap loadPicture(const QString& resource) {
     const QString file = fileFor(resource);
-    Prefetched& p = prefetched();
-    QPixmap picture = p.image.valid() && p.file == file ? QPixmap::fromImage(p.image.get()) : QPixmap(file);
+    QPixmap picture(file);
     if (file == resource)
         return picture;
     if (picture.isNull()) // a damaged sharp copy: the picture itself, then
         return QPixmap(resource);
     picture.setDevicePixelRatio(2);
+    return picture;
+}
+
+void prefetchPuzzlePicture(const QString& resource) {
+    Prefetched& p = prefetched();
+    p.resource = resource;
+    p.pixels = largestBoardPixels();
+    p.image = std::async(std::launch::async, decodePuzzlePicture, resource, p.pixels);
+}
+
+QPixmap loadPuzzlePicture(const QString& resource) {
+    const int pixels = largestBoardPixels();
+    Prefetched& p = prefetched();
+    const bool ready = p.image.valid() && p.resource == resource && p.pixels == pixels;
+    QPixmap picture = QPixmap::fromImage(ready ? p.image.get() : decodePuzzlePicture(resource, pixels));
+    if (!picture.isNull())
+        picture.setDevicePixelRatio(double(picture.width()) / PictureWidth);
     return picture;
 }

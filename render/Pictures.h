@@ -1,11 +1,18 @@
 #pragma once
-// The program's pictures at the screen's resolution: on a HiDPI screen a resource's "@2x"
-// drawing (twice the pixels for the same size on screen) when it has one, else the picture.
+// The program's pictures at the screen's resolution.
 
 #include <QPixmap>
 
+// A drawing: on a HiDPI screen its "@2x" copy (twice the pixels for the same size on screen)
+// when it has one, else the drawing.
 QPixmap loadPicture(const QString& resource);
 
-// Starts decoding a picture on another thread (once the application object exists); the next
-// loadPicture of it takes the result. The puzzle's picture is the start's largest.
-void prefetchPicture(const QString& resource);
+// A puzzle picture, 400 pixels wide on screen at the design's board, with as many of the
+// file's pixels as the largest board this screen allows can show (no more than the file has):
+// a board cut from it is sharp at any window size, and a small screen does not hold pixels it
+// cannot show.
+QPixmap loadPuzzlePicture(const QString& resource);
+
+// Starts decoding a puzzle picture on another thread (once the application object exists);
+// the next loadPuzzlePicture of it takes the result. It is the start's largest picture.
+void prefetchPuzzlePicture(const QString& resource);

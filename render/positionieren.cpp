@@ -1,32 +1,35 @@
-// Fits board and decoration into the client area, once, at the first display: the tiles get
-// their picture cells and places, then the frame, the two shutters, the sill, and the buttons
-// and clock on the right shutter are arranged round them.
+// Fits board and decoration into the client area: the tiles get their picture cells and
+// places, then the frame, the two shutters, the sill, and the buttons and clock on the right
+// shutter are arranged round them. The first layout deals a fresh board; every later one
+// (the window was resized) keeps the game as it is and only cuts the pieces again for the
+// new tile size.
 
 #include "errors/Procedure.h"
 #include "render/BoardGeometry.h"
 #include "render/Decoration.h"
+#include "render/Drawings.h"
 #include "render/ImageControl.h"
 #include "shell/frmMirvel.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-void frmMirvel::positionieren() {
+void frmMirvel::positionieren(Layout kind) {
     Procedure p("frmMirvel", "positionieren");
     const rt::Integer N = GridSize;
+    const bool first = kind == Layout::First;
     BoardGeometry g;
     DecorationLayout d;
     p.run({
-        [&] {
-            g.S = boardSide(clientHeight());
-            g.M = boardLeft(clientWidth(), g.S);
-        },
+        [&] { g = boardInClient(client->size(), N); },
         [&] {
             PicClip1.setRows(N);
             PicClip1.setCols(N);
         },
         [&] { g.T = tileSide(g.S, N); },
         [&] {
+            if (!first)
+                return;
             for (int i = 0; i < 64; ++i)
                 imgPuzz(i)->hide();
             shpRahmen->hide();
@@ -34,15 +37,21 @@ void frmMirvel::positionieren() {
             imgLaden(1)->hide();
             linBank->hide();
         },
-        [&] { dealPictureCells(N); },
+        [&] { first ? dealPictureCells(N, g.T) : recutPictureCells(N, g.T); },
         [&] { placeTiles(g, N, false); },
-        [&] { EmptyCell = rt::checked(qint64(N) * N - 1); },
         [&] {
+            if (first)
+                EmptyCell = rt::checked(qint64(N) * N - 1);
+        },
+        [&] {
+            scaleControls(controlScale(g));
             d = decorationLayout(g, imgPuzz(0)->Top(), PicBut(0)->width(), lblTime->width());
             shpRahmen->setShapeGeometry(d.frame);
             shpRahmen->lower(); // the tiles are drawn over the frame
         },
         [&] {
+            imgLaden(0)->setPicture(
+                renderDrawing(QStringLiteral(":/decoration/shutter.svg"), d.leftShutter.size(), devicePixelRatioF()));
             imgLaden(0)->setHeight(d.leftShutter.height());
             imgLaden(0)->setWidth(d.leftShutter.width());
             imgLaden(0)->setLeft(d.leftShutter.left());
@@ -76,4 +85,20 @@ void frmMirvel::positionieren() {
             lblTime->raise();
         },
     });
+}
+
+void frmMirvel::scaleControls(double scale) {
+    // Their design sizes at the design board: buttons of 37 pixels with 32-pixel icons, the
+    // clock 65 x 35 with a 14.25-point figure.
+    const char* icons[] = {":/icons/start.svg", ":/icons/stop.svg"};
+    const int side = qRound(37 * scale), icon = qRound(32 * scale);
+    for (int k = 0; k < 2; ++k) {
+        PicBut(k)->setFixedSize(side, side);
+        PicBut(k)->setIconSize(QSize(icon, icon));
+        PicBut(k)->setIcon(QIcon(renderDrawing(QLatin1String(icons[k]), QSizeF(icon, icon), devicePixelRatioF())));
+    }
+    lblTime->setFixedSize(qRound(65 * scale), qRound(35 * scale));
+    QFont font = lblTime->font();
+    font.setPointSizeF(14.25 * scale);
+    lblTime->setFont(font);
 }

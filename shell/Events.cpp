@@ -44,8 +44,13 @@ void frmMirvel::connectEvents() {
     on(this, mnuEMail, &QAction::triggered, "mnuEMail_Click", [this] { mnuEMail_Click(); });
     on(this, mnuUeber, &QAction::triggered, "mnuUeber_Click", [this] { mnuUeber_Click(); });
 
-    // The arrow keys press the tile on that side of the blank. Escape is left alone on
-    // purpose: the end command asks nothing, and one stray key must not end a game.
+    // F11 toggles full screen, and Escape leaves it; Escape does nothing else on purpose: the
+    // end command asks nothing, and one stray key must not end a game.
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this, &frmMirvel::toggleFullScreen);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &frmMirvel::leaveFullScreen);
+
+    // The arrow keys press the tile on that side of the blank.
     const std::pair<Qt::Key, std::pair<int, int>> arrows[] = {
         {Qt::Key_Left, {0, -1}}, {Qt::Key_Right, {0, 1}}, {Qt::Key_Up, {-1, 0}}, {Qt::Key_Down, {1, 0}}};
     for (const auto& [key, step] : arrows) {

@@ -13,8 +13,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 void frmMirvel::Form_Load() {
@@ -30,7 +28,7 @@ void frmMirvel::Form_Load() {
                 auto* tile = new ImageControl(client);
                 tile->setObjectName(QStringLiteral("imgPuzz(%1)").arg(i));
                 tile->setTag(imgPuzz[0]->Tag());
-                tile->setPicture(imgPuzz[0]->Picture());
+                tile->setPicture(imgPuzz[0]->Picture(), imgPuzz[0]->Piece());
                 tile->setBevelled(true);
                 tile->setLeft(imgPuzz[0]->Left());
                 tile->setTop(imgPuzz[0]->Top());
@@ -61,11 +59,7 @@ void frmMirvel::Form_Load() {
             mnuBild(picture)->setChecked(true);
         },
         [&] { IsSolved = rt::True; },
-        [&] {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            const QSize extent = screen ? screen->size() : client->size();
-            client->paintBackground(imgHinterg->Picture(), extent);
-        },
+        [&] { client->paintBackground(imgHinterg->Picture()); },
         // The about box reads the saved language; the first activation applies it.
         [&] { frmInfo::showModal(this); },
     });
@@ -89,10 +83,12 @@ void frmMirvel::Form_Resize() {
             m_clockWasRunning = false;
         },
         [&] {
+            // Every later size change lays the window out again, keeping the game.
             if (!m_laidOut) {
                 m_laidOut = true;
                 positionieren();
-            }
+            } else
+                positionieren(Layout::KeepGame);
         },
     });
 }
@@ -107,6 +103,7 @@ void frmMirvel::Form_Unload() {
                 mciSendString(QStringLiteral("close midi"));
         },
         [&] { frmInfo::showModal(this); },
+        [&] { savePendingPlacement(); },
         [&] { EndProgram(); },
     });
 }

@@ -3,12 +3,14 @@
 #include "errors/Procedure.h"
 #include "errors/RuntimeError.h"
 #include "lang/Language.h"
+#include "render/BoardGeometry.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "render/Pictures.h"
 #include "shell/Accessibility.h"
 #include "shell/FileLocations.h"
 #include "shell/PrivateProfile.h"
+#include "shell/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,10 +23,6 @@
 #include <QTimer>
 
 namespace {
-
-// The client area of the window's design: 10260 x 7050 twips.
-constexpr int DesignClientWidth = 684;
-constexpr int DesignClientHeight = 470;
 
 QAction* addEntry(QMenu* menu, const char* name, const QString& caption, bool checkable = false) {
     QAction* action = menu->addAction(caption);
@@ -50,7 +48,7 @@ QString pictureResource(long long id) {
 } // namespace
 
 QPixmap LoadResPicture(int id) {
-    QPixmap picture = loadPicture(pictureResource(id));
+    QPixmap picture = loadPuzzlePicture(pictureResource(id));
     if (picture.isNull())
         raiseError(ErrNo::ResourceNotFound);
     return picture;
@@ -61,7 +59,7 @@ void PrefetchSavedPicture() {
     const long long picture =
         PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0, IniFilePath());
     if (picture >= 0 && picture < 100)
-        prefetchPicture(pictureResource(101 + picture));
+        prefetchPuzzlePicture(pictureResource(101 + picture));
 }
 
 namespace {
@@ -149,9 +147,9 @@ void frmMirvel::createMenus() {
 void frmMirvel::createControls() {
     client = new ClientArea(this);
     client->setObjectName(QStringLiteral("client"));
-    // The layout is made once for the first client size, so the window keeps that size.
-    client->setFixedSize(DesignClientWidth, DesignClientHeight);
+    client->setMinimumSize(LeastClient);
     setCentralWidget(client);
+    resizeClient(DesignClient);
 
     shpRahmen = new ShapeControl(QColor(64, 0, 0), 13, client);
     shpRahmen->setObjectName(QStringLiteral("shpRahmen"));
@@ -179,19 +177,16 @@ void frmMirvel::createControls() {
         imgLaden[i]->setObjectName(QStringLiteral("imgLaden(%1)").arg(i));
         imgLaden[i]->hide();
     }
-    imgLaden[0]->setPicture(loadPicture(QStringLiteral(":/decoration/shutter.png")));
 
     linBank = new LineControl(QColor(64, 0, 0), 10, client);
     linBank->setObjectName(QStringLiteral("linBank"));
     linBank->hide();
 
-    const char* icons[] = {":/icons/start.png", ":/icons/stop.png"};
+    // Their icons are drawn at the layout, at the size the board gives them.
     const char* tips[] = {"Spiel starten", "Spiel beenden"};
     for (int i = 0; i < 2; ++i) {
         PicBut[i] = new QPushButton(client);
         PicBut[i]->setObjectName(QStringLiteral("PicBut(%1)").arg(i));
-        PicBut[i]->setIcon(QIcon(QLatin1String(icons[i])));
-        PicBut[i]->setIconSize(QSize(32, 32));
         PicBut[i]->setFixedSize(37, 37);
         PicBut[i]->setToolTip(QLatin1String(tips[i]));
         PicBut[i]->setAccessibleName(QLatin1String(tips[i])); // a picture only: say what it does
@@ -223,22 +218,23 @@ void frmMirvel::createControls() {
     Timer2->setInterval(1000);
 }
 
-double frmMirvel::clientWidth() const {
-    return client->width();
-}
-double frmMirvel::clientHeight() const {
-    return client->height();
-}
-
 void frmMirvel::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    notePlacementChange();
     reportUntrapped("frmMirvel", "Form_Resize", [this] { Form_Resize(); });
 }
 
 void frmMirvel::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
+        notePlacementChange();
         reportUntrapped("frmMirvel", "Form_Resize", [this] { Form_Resize(); });
+    }
+}
+
+void frmMirvel::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    notePlacementChange();
 }
 
 void frmMirvel::showEvent(QShowEvent* event) {

@@ -31,6 +31,14 @@ public:
     // The main window of the run (the last one made), as the general modules reach it.
     static frmMirvel* instance();
 
+    // Where the window opens (the stored placement, or one that suits the screen), and the
+    // client area's size, for a window that is not placed.
+    void restorePlacement();
+    void resizeClient(QSize size);
+    // Full screen on F11, and back to the state before it.
+    void toggleFullScreen();
+    void leaveFullScreen();
+
     // Start-up, resize, shutdown; size and picture menus.
     void Form_Load();
     void Form_Resize();
@@ -41,7 +49,9 @@ public:
     // Board.
     void NewGame();
     void Shuffle();
-    void positionieren();
+    // The first layout deals a fresh board; a later one keeps the game and fits it anew.
+    enum class Layout { First, KeepGame };
+    void positionieren(Layout kind = Layout::First);
 
     // Play.
     void mnuStart_Click();
@@ -115,6 +125,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -124,17 +135,24 @@ private:
     void createControls();
     void connectEvents();
     void connectTile(int Index);
-    void dealPictureCells(rt::Integer N);
+    void showPiece(ImageControl* tile, int piece, double side);
+    void dealPictureCells(rt::Integer N, rt::Integer T);
+    void recutPictureCells(rt::Integer N, rt::Integer T);
+    void scaleControls(double scale);
     void placeTiles(const BoardGeometry& g, rt::Integer N, bool show);
     void pressNeighbourOfBlank(int rowStep, int colStep);
 
-    double clientWidth() const;
-    double clientHeight() const;
+    void notePlacementChange();
+    void savePlacement();
+    void savePendingPlacement();
 
     bool m_laidOut = false;         // LaidOut
     bool m_clockWasRunning = false; // ClockWasRunning
     bool m_newGameCalled = false;   // NewGame's first call of the run does nothing
     bool m_activatedOnce = false;
+    QTimer* m_placementTimer = nullptr; // the window's placement is kept once it has rested
+    QString m_storedPlacement;
+    bool m_maximisedBeforeFullScreen = false;
 };
 
 // A picture resource of the program by number (":/bitmap/101"...); error 326 when missing.

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     PrefetchSavedPicture(); // decoded on another core while the window is built
 
     frmMirvel form;
+    form.restorePlacement();
     form.Form_Load();
     form.show();
     return QApplication::exec();

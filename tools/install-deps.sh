@@ -2,7 +2,7 @@
 # Installs what building, running and testing Mirvel needs on Debian 12, when it is missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fp-utils
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fp-utils
           fonts-dejavu-core libchm-bin libchm-dev qt6-multimedia-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
           pulseaudio pulseaudio-utils poppler-utils
           clang clang-tidy clang-format libclang-rt-14-dev llvm) # checks: tools/fuzz.sh, tidy.sh, check-format.sh

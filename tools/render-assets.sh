@@ -1,8 +1,10 @@
 #!/bin/bash
 # Regenerates every bitmap under resources/ from its source: the SVG drawings
 # next to each PNG, and three photos taken from Debian packages (see
-# resources/CREDITS.md). The build only uses the committed PNGs; run this by
-# hand after editing a drawing and commit the results.
+# resources/CREDITS.md). The build only uses the committed files; run this by
+# hand after editing a drawing and commit the results. The shutter and the
+# start button's icon have no bitmaps: the program draws them from their SVGs
+# at the size the window gives them.
 #
 # Needs: librsvg2-bin, imagemagick, plasma-workspace-wallpapers, python3-skimage.
 set -euo pipefail
@@ -37,25 +39,25 @@ svg() {
     if [[ ${5:-} == 2x ]]; then svg "$1" "${2%.png}@2x.png" $(($3 * 2)) $(($4 * 2)); fi
 }
 
-# photo <source> <crop geometry> <size> <png>
+# photo <source> <crop geometry> <size> <jpg>
 # The crops keep detail in every part of the picture: a tile of plain sky
-# cannot be placed by the player.
-# Each photo is made at twice the size too (<name>@2x.png), for HiDPI screens.
+# cannot be placed by the player. Each is kept at up to 1600 pixels (no more
+# than the crop has), so a board that large is cut from real pixels; the
+# program decodes only as many as the screen can show. JPEG keeps the program
+# small.
 photo() {
-    "$CONVERT" "$1" -crop "$2" +repage -resize "$3!" "${PNG_OPTS[@]}" "PNG24:$4"
+    "$CONVERT" "$1" -crop "$2" +repage -resize "$3!" -strip -quality 90 -sampling-factor 4:2:0 "JPEG:$4"
     echo "  $4"
-    local w=${3%x*} h=${3#*x}
-    "$CONVERT" "$1" -crop "$2" +repage -resize "$((w * 2))x$((h * 2))!" "${PNG_OPTS[@]}" "PNG24:${4%.png}@2x.png"
-    echo "  ${4%.png}@2x.png"
 }
 
 echo "puzzle pictures"
 # rocket, mountains, trees and the flowers in the foreground
-photo "$SAFE_LANDING" 2600x2600+160+200 400x400 "$RES/bitmaps/101.png"
+photo "$SAFE_LANDING" 2600x2600+160+200 1600x1600 "$RES/bitmaps/101.jpg"
 # sunset clouds, lake and the row of boats
-photo "$EVENING_GLOW" 1400x1400+0+200 400x400 "$RES/bitmaps/102.png"
-# cup, spoon and saucer; the picture is one pixel taller than wide
-photo "$COFFEE" 399x400+90+0 400x401 "$RES/bitmaps/103.png"
+photo "$EVENING_GLOW" 1400x1400+0+200 1400x1400 "$RES/bitmaps/102.jpg"
+# cup, spoon and saucer; the picture is one pixel taller than wide, and its
+# source has no more pixels than this
+photo "$COFFEE" 399x400+90+0 400x401 "$RES/bitmaps/103.jpg"
 
 echo "empty cell"
 "$CONVERT" -size 50x50 xc:black "${PNG_OPTS[@]}" "PNG24:$RES/bitmaps/empty.png"
@@ -63,10 +65,8 @@ echo "  $RES/bitmaps/empty.png"
 
 echo "decoration"
 svg "$RES/decoration/fabric.svg"  "$RES/decoration/fabric.png"  50 204 2x
-svg "$RES/decoration/shutter.svg" "$RES/decoration/shutter.png" 98 172 2x
 
 echo "icons"
-svg "$RES/icons/start.svg"  "$RES/icons/start.png"     32  32 2x
 svg "$RES/icons/stop.svg"   "$RES/icons/stop.png"      32  32 2x
 svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-256.png" 256 256
 svg "$RES/icons/mirvel.svg" "$RES/icons/mirvel-128.png" 128 128

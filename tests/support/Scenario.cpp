@@ -89,6 +89,10 @@ QString checked(const auto& entries) {
 bool shows(const ImageControl* tile, const QImage& image) {
     return tile->Picture().toImage().convertToFormat(image.format()) == image;
 }
+// That part of a picture as the tile shows it: cut at its size in the screen's pixels.
+bool showsPart(const ImageControl* tile, const QPixmap& part) {
+    return shows(tile, scaledCell(part, tile->Width(), tile->devicePixelRatioF()).toImage());
+}
 QString cells(frmMirvel& f, const std::function<std::optional<QString>(int)>& of) {
     QStringList list;
     for (int i = 0; i < f.GridSize * f.GridSize; ++i)
@@ -380,13 +384,15 @@ QString Scenario::read(const QString& name, const QString& want) {
         {u"last"_s,
          [&] {
              const int last = f.GridSize * f.GridSize - 1;
-             return shows(f.imgPuzz[last], f.PicClip1.GraphicCell(last).toImage()) ? u"yes"_s : u"no"_s;
+             return showsPart(f.imgPuzz[last], f.PicClip1.GraphicCell(last)) ? u"yes"_s : u"no"_s;
          }},
         {u"img"_s,
          [&] { // tile k shows that part of picture P: P@x,y,w,h
              const QStringList n = want.split(QRegularExpression(u"[@,]"_s));
-             const QRect part(n[1].toInt(), n[2].toInt(), n[3].toInt(), n[4].toInt());
-             return shows(f.imgPuzz[k], LoadResPicture(n[0].toInt()).toImage().copy(part)) ? want : u"other"_s;
+             const QPixmap picture = LoadResPicture(n[0].toInt());
+             const double r = picture.devicePixelRatio(); // the part is given on screen
+             const QRectF part(n[1].toInt() * r, n[2].toInt() * r, n[3].toInt() * r, n[4].toInt() * r);
+             return showsPart(f.imgPuzz[k], picture.copy(part.toRect())) ? want : u"other"_s;
          }},
     };
     if (name.contains(u'.'))
