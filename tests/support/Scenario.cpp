@@ -2,10 +2,12 @@
 
 #include "about/frmInfo.h"
 #include "errors/Procedure.h"
+#include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
 #include "shell/UserStore.h"
+#include "shell/WindowPlacement.h"
 #include "sound/MidiDevice.h"
 
 #include <QAccessible>
@@ -133,6 +135,28 @@ QString property(frmMirvel& f, const QString& path) {
                                             : v.toString();
 }
 
+// "yes" when every control of the layout lies in the client, the tiles in the frame, the
+// buttons and the clock on the right shutter and apart; else the first that does not.
+QString inside(frmMirvel& f) {
+    const QRect client = f.client->rect(), frame = f.shpRahmen->geometry(), right = f.imgLaden[1]->geometry();
+    std::vector<std::pair<QWidget*, QRect>> within = {
+        {f.shpRahmen, client}, {f.imgLaden[0], client}, {f.imgLaden[1], client}, {f.linBank, client},
+        {f.PicBut[0], right},  {f.PicBut[1], right},    {f.lblTime, right}};
+    for (int k = 0; k < f.GridSize * f.GridSize; ++k)
+        within.emplace_back(f.imgPuzz[k], frame);
+    for (const auto& [w, in] : within)
+        if (!w->isVisible() || !in.contains(w->geometry()))
+            return w->objectName();
+    // The frame's outline: its thick border runs under the shutters' edges by design.
+    const QRect apart[] = {f.imgLaden[0]->geometry(), f.shpRahmen->shapeGeometry().toRect(), right};
+    const QRect onShutter[] = {f.PicBut[0]->geometry(), f.PicBut[1]->geometry(), f.lblTime->geometry()};
+    for (const auto* set : {apart, onShutter})
+        for (int i = 0; i < 2; ++i)
+            if (set[i].intersects(set[i + 1]))
+                return u"overlap"_s;
+    return u"yes"_s;
+}
+
 // Presses the walk backwards (`keys`: by the arrows), which undoes the shuffle.
 void pressWalkBackwards(frmMirvel& f, const std::vector<int>& walk, bool keys) {
     for (auto it = walk.rbegin() + 1; it != walk.rend(); ++it) {
@@ -227,7 +251,7 @@ void Scenario::setUp(const QString& word) {
         setMode(m_closedTemp.emplace().path(), 0555);
         qputenv("TMPDIR", QFile::encodeName(m_closedTemp->path()));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_closedTemp->path()));
-    } else if (key != u"locale") { // the environment of a row played apart
+    } else if (key != u"locale" && key != u"scale") { // the environment of a row played apart
         QFAIL(qPrintable(u"no such setting: "_s + word));
     }
 }
@@ -294,18 +318,25 @@ void Scenario::act(const QString& word) {
         {u"min"_s, [&] { f.showMinimized(), (void)QTest::qWaitFor([&] { return f.isMinimized(); }); }},
         {u"restore"_s, [&] { f.showNormal(), (void)QTest::qWaitFor([&] { return !f.isMinimized(); }); }},
         {u"resize"_s, [&] { f.Form_Resize(); }},
+        {u"placed"_s, [&] { f.restorePlacement(); }},
         {u"seed"_s, [&] { m_seed = n, beforeStart(); }}, // for a start by the keys too
         {u"solve"_s, [&] { pressWalkBackwards(f, m_walk, false); }},
         {u"keysolve"_s, [&] { activate(f), pressWalkBackwards(f, m_walk, true); }},
     };
-    if (const auto it = actions.find(verb); it != actions.end()) {
+    if (const auto size = QRegularExpression(u"^(\\d+)x(\\d+)$"_s).match(word); size.hasMatch()) {
+        // "WxH": the client area made that size (no smaller than the window allows)
+        const QSize want = QSize(size.captured(1).toInt(), size.captured(2).toInt()).expandedTo(LeastClient);
+        f.resizeClient(want);
+        QVERIFY2(QTest::qWaitFor([&] { return f.client->size() == want; }),
+                 qPrintable(u"the client is %1x%2"_s.arg(f.client->width()).arg(f.client->height())));
+    } else if (const auto it = actions.find(verb); it != actions.end()) {
         it->second();
     } else if (buttons.contains(verb)) {
         QTest::mousePress(f.imgPuzz[n], buttons[verb], {}, {5, 5});
     } else {
         // "kLeft", "kAlt+S": the key, pressed on the open menu, else on the focused control of the
         // open dialog, else on the window.
-        const QKeyCombination key = QKeySequence::fromString(verb.mid(1))[0];
+        const QKeyCombination key = QKeySequence::fromString(word.mid(1))[0];
         QVERIFY2(verb.startsWith(u'k') && key.key() != Qt::Key_unknown, qPrintable(u"no such word: "_s + word));
         QWidget* target = QApplication::activePopupWidget();
         if (QWidget* dialog = QApplication::activeModalWidget(); !target && dialog)
@@ -375,6 +406,29 @@ QString Scenario::read(const QString& name, const QString& want) {
              const QString walked = u"tags=%1;empty=%2;blank=%2"_s.arg(tags.join(u','), num(m_walk.back()));
              return observe(walked) == walked ? u"yes"_s : u"no"_s;
          }},
+        {u"inside"_s, [&] { return inside(f); }},
+        {u"pieces"_s,
+         [&] { // yes: each numbered cell shows its number's piece, cut at its size
+             return cells(f,
+                          [&](int i) {
+                              const QString tag = f.imgPuzz[i]->Tag();
+                              return tag.isEmpty() || showsPart(f.imgPuzz[i], f.PicClip1.GraphicCell(tag.toInt() - 1))
+                                         ? std::nullopt
+                                         : std::optional(num(i));
+                          }).isEmpty()
+                        ? u"yes"_s
+                        : u"no"_s;
+         }},
+        {u"pixels"_s,
+         [&] { return u"%1x%2"_s.arg(f.imgPuzz[0]->Picture().width()).arg(f.imgPuzz[0]->Picture().height()); }},
+        {u"backdrop"_s,
+         [&] { // yes: the far corner of the client shows the background texture
+             const QImage texture = f.imgHinterg->Picture().toImage(), seen = f.client->grab().toImage();
+             const QPoint far(seen.width() - 1, seen.height() - 1);
+             const QPoint at(far.x() % texture.width(), far.y() % texture.height());
+             return seen.pixel(far) == texture.pixel(at) ? u"yes"_s : u"no"_s;
+         }},
+        {u"placement"_s, [&] { return stored(u"Window/Placement"_s); }},
         {u"tags"_s, [&] { return cells(f, [&](int i) { return std::optional(f.imgPuzz[i]->Tag()); }); }},
         {u"blank"_s,
          [&] {
@@ -452,8 +506,9 @@ void runScenario(const Row& row) {
     if (row["script"].startsWith(u"apart")) { // what ends the program runs in a process of its own
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (const auto m = QRegularExpression(u"locale=(\\S+)"_s).match(row["script"]); m.hasMatch())
-            env.insert(u"LANG"_s, m.captured(1));
+        for (const auto& [key, variable] : {std::pair(u"locale"_s, u"LANG"_s), {u"scale"_s, u"QT_SCALE_FACTOR"_s}})
+            if (const auto m = QRegularExpression(key + u"=(\\S+)"_s).match(row["script"]); m.hasMatch())
+                env.insert(variable, m.captured(1));
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(MIRVEL_PROBE), {row["ini"], row["script"].mid(5), expected});
         QVERIFY(p.waitForFinished(60000));
