@@ -22,7 +22,11 @@ public:
     int Piece() const { return m_piece; }
 
     // A tile of the board: a thin light and dark edge lets the player tell the pieces apart.
-    void setBevelled(bool bevelled) { m_bevelled = bevelled; }
+    // Its pictures are opaque, so what lies under it is not painted first.
+    void setBevelled(bool bevelled) {
+        m_bevelled = bevelled;
+        setAttribute(Qt::WA_OpaquePaintEvent, bevelled);
+    }
 
     double Left() const { return m_geometry.left(); }
     double Top() const { return m_geometry.top(); }

@@ -1,8 +1,10 @@
 // Fits board and decoration into the client area: the tiles get their picture cells and
 // places, then the frame, the two shutters, the sill, and the buttons and clock on the right
 // shutter are arranged round them. The first layout deals a fresh board; every later one
-// (the window was resized) keeps the game as it is and only cuts the pieces again for the
-// new tile size.
+// (the window was resized) keeps the game as it is, and once the window has rested a moment
+// the pieces are cut and the shutter drawn again for their new size. Until then they are
+// stretched: a live resize follows the mouse instead of waiting for sharp pictures that the
+// next step throws away.
 
 #include "errors/Procedure.h"
 #include "render/BoardGeometry.h"
@@ -13,6 +15,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 void frmMirvel::positionieren(Layout kind) {
     Procedure p("frmMirvel", "positionieren");
@@ -37,7 +40,7 @@ void frmMirvel::positionieren(Layout kind) {
             imgLaden(1)->hide();
             linBank->hide();
         },
-        [&] { first ? dealPictureCells(N, g.T) : recutPictureCells(N, g.T); },
+        [&] { first ? dealPictureCells(N, g.T) : m_sharpen->start(); },
         [&] { placeTiles(g, N, false); },
         [&] {
             if (first)
@@ -50,8 +53,8 @@ void frmMirvel::positionieren(Layout kind) {
             shpRahmen->lower(); // the tiles are drawn over the frame
         },
         [&] {
-            imgLaden(0)->setPicture(
-                renderDrawing(QStringLiteral(":/decoration/shutter.svg"), d.leftShutter.size(), devicePixelRatioF()));
+            if (first)
+                imgLaden(0)->setPicture(drawShutter(d.leftShutter.size()));
             imgLaden(0)->setHeight(d.leftShutter.height());
             imgLaden(0)->setWidth(d.leftShutter.width());
             imgLaden(0)->setLeft(d.leftShutter.left());
@@ -85,6 +88,16 @@ void frmMirvel::positionieren(Layout kind) {
             lblTime->raise();
         },
     });
+}
+
+QPixmap frmMirvel::drawShutter(QSizeF size) const {
+    return renderDrawing(QStringLiteral(":/decoration/shutter.svg"), size, devicePixelRatioF());
+}
+
+void frmMirvel::sharpenPictures() {
+    recutPictureCells(GridSize, qRound(imgPuzz(0)->Width()));
+    imgLaden(0)->setPicture(drawShutter(QSizeF(imgLaden(0)->Width(), imgLaden(0)->Height())));
+    imgLaden(1)->setPicture(imgLaden(0)->Picture());
 }
 
 void frmMirvel::scaleControls(double scale) {

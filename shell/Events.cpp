@@ -38,6 +38,7 @@ void frmMirvel::connectEvents() {
         on(this, PicBut[i], &QPushButton::clicked, "PicBut_Click", [this, i] { PicBut_Click(i); });
     on(this, Timer1, &QTimer::timeout, "Timer1_Timer", [this] { Timer1_Timer(); });
     on(this, Timer2, &QTimer::timeout, "Timer2_Timer", [this] { Timer2_Timer(); });
+    on(this, m_sharpen, &QTimer::timeout, "Form_Resize", [this] { sharpenPictures(); });
 
     on(this, mnuOnlinehilfe, &QAction::triggered, "mnuOnlinehilfe_Click", [this] { mnuOnlinehilfe_Click(); });
     on(this, mnuHomepage, &QAction::triggered, "mnuHomepage_Click", [this] { mnuHomepage_Click(); });

@@ -213,6 +213,9 @@ void frmMirvel::createControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    m_sharpen = new QTimer(this);
+    m_sharpen->setSingleShot(true);
+    m_sharpen->setInterval(100);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
@@ -226,7 +229,9 @@ void frmMirvel::resizeEvent(QResizeEvent* event) {
 
 void frmMirvel::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
+    // A state set before the first display (a window that opens maximised) is laid out when it
+    // shows, as any first size is.
+    if (event->type() == QEvent::WindowStateChange && isVisible()) {
         notePlacementChange();
         reportUntrapped("frmMirvel", "Form_Resize", [this] { Form_Resize(); });
     }

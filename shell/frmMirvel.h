@@ -139,6 +139,8 @@ private:
     void dealPictureCells(rt::Integer N, rt::Integer T);
     void recutPictureCells(rt::Integer N, rt::Integer T);
     void scaleControls(double scale);
+    QPixmap drawShutter(QSizeF size) const;
+    void sharpenPictures();
     void placeTiles(const BoardGeometry& g, rt::Integer N, bool show);
     void pressNeighbourOfBlank(int rowStep, int colStep);
 
@@ -150,6 +152,7 @@ private:
     bool m_clockWasRunning = false; // ClockWasRunning
     bool m_newGameCalled = false;   // NewGame's first call of the run does nothing
     bool m_activatedOnce = false;
+    QTimer* m_sharpen;                  // cuts the pieces again once the window has rested after a resize
     QTimer* m_placementTimer = nullptr; // the window's placement is kept once it has rested
     QString m_storedPlacement;
     bool m_maximisedBeforeFullScreen = false;

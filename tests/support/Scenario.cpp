@@ -194,6 +194,8 @@ Scenario::Scenario(const QByteArray& ini, const QString& setUpWords, std::functi
     for (const QString& word : setUpWords.split(u' ', Qt::SkipEmptyParts))
         setUp(word);
     m_form = std::make_unique<frmMirvel>();
+    if (m_placed)
+        m_form->restorePlacement();
     m_form->Form_Load();
     m_form->show();
     QVERIFY2(waitForActivation(0), "the main window was never activated");
@@ -238,6 +240,8 @@ void Scenario::setUp(const QString& word) {
         m_failing = value.split(u','), m_failuresLeft = m_failures;
     else if (key == u"click")
         m_clicks = value.split(u',');
+    else if (key == u"window")
+        m_placed = value == u"placed";
     else if (key == u"desktop")
         m_desktop = value != u"none";
     else if (key == u"as") { // the user "nobody", whose program folder is read-only
@@ -318,7 +322,6 @@ void Scenario::act(const QString& word) {
         {u"min"_s, [&] { f.showMinimized(), (void)QTest::qWaitFor([&] { return f.isMinimized(); }); }},
         {u"restore"_s, [&] { f.showNormal(), (void)QTest::qWaitFor([&] { return !f.isMinimized(); }); }},
         {u"resize"_s, [&] { f.Form_Resize(); }},
-        {u"placed"_s, [&] { f.restorePlacement(); }},
         {u"seed"_s, [&] { m_seed = n, beforeStart(); }}, // for a start by the keys too
         {u"solve"_s, [&] { pressWalkBackwards(f, m_walk, false); }},
         {u"keysolve"_s, [&] { activate(f), pressWalkBackwards(f, m_walk, true); }},

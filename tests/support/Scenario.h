@@ -84,6 +84,7 @@ private:
     QString m_name = QStringLiteral("Anna"), m_during;
     QStringList m_seen, m_clicks, m_failing;
     bool m_desktop = true;
+    bool m_placed = false; // the window is placed as the program places it
     std::optional<UrlCatcher> m_urls;
     std::optional<Unprivileged> m_nobody;
     std::optional<QTemporaryDir> m_closedTemp;

@@ -1,0 +1,67 @@
+// Times a live resize under X: the window grows in 20 steps from the design size to
+// 2560 x 1440 and shrinks back, with an 8 x 8 board; each step prints the time from the resize
+// to the new picture in the X server (repainted, flushed, and a round trip answered).
+// `--shm` hands the repaints over in shared memory instead of over the socket.
+
+#include "render/BoardGeometry.h"
+#include "render/Decoration.h"
+#include "shell/Resources.h"
+#include "shell/frmMirvel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
+#include <cstdio>
+#include <xcb/xcb.h>
+
+int main(int argc, char** argv) {
+    const bool shm = argc > 1 && qstrcmp(argv[1], "--shm") == 0;
+    shm ? qunsetenv("QT_XCB_NO_MITSHM") : qputenv("QT_XCB_NO_MITSHM", "1");
+    QApplication app(argc, argv);
+    initResources();
+    auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return std::puts("resize_bench: needs X (QT_QPA_PLATFORM=xcb, under Xvfb)"), 1;
+    QTimer closer; // the about box of the start-up
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start(50);
+    frmMirvel form;
+    form.Form_Load();
+    form.show();
+    form.mnuSize_Click(5);
+    int painted = 0;
+    struct Counter : QObject {
+        int* n;
+        bool eventFilter(QObject*, QEvent* e) override { return *n += e->type() == QEvent::Paint, false; }
+    } counter;
+    counter.n = &painted;
+    form.client->installEventFilter(&counter);
+
+    std::vector<double> times;
+    std::printf("resize_bench (%s): step, client size, ms from resize to screen\n", shm ? "shared memory" : "socket");
+    for (int step = 0; step <= 40; ++step) {
+        const double t = (step <= 20 ? step : 40 - step) / 20.0;
+        const QSize size(qRound(DesignClient.width() + t * (2560 - DesignClient.width())),
+                         qRound(DesignClient.height() + t * (1440 - DesignClient.height())));
+        QElapsedTimer clock;
+        clock.start();
+        painted = 0;
+        form.resizeClient(size);
+        while (!painted || form.client->size() != size)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        xcb_connection_t* c = x11->connection();
+        free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        std::printf("%2d %4dx%-4d %6.1f\n", step, size.width(), size.height(), times.back());
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("median %.1f ms, slowest %.1f ms\n", times[times.size() / 2], times.back());
+    return 0;
+}
