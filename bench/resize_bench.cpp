@@ -1,7 +1,8 @@
 // Times a live resize under X: the window grows in 20 steps from the design size to
 // 2560 x 1440 and shrinks back, with an 8 x 8 board; each step prints the time from the resize
 // to the new picture in the X server (repainted, flushed, and a round trip answered).
-// `--shm` hands the repaints over in shared memory instead of over the socket.
+// `--shm` hands the repaints over in shared memory instead of over the socket; `--floor`
+// resizes a plain window of one colour instead, for what X alone costs.
 
 #include "render/BoardGeometry.h"
 #include "render/Decoration.h"
@@ -11,16 +12,24 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QMenuBar>
 #include <QTimer>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <cstdio>
 #include <xcb/xcb.h>
 
+namespace {
+
+struct PaintCounter : QObject {
+    int painted = 0;
+    bool eventFilter(QObject*, QEvent* e) override { return painted += e->type() == QEvent::Paint, false; }
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
-    const bool shm = argc > 1 && qstrcmp(argv[1], "--shm") == 0;
-    shm ? qunsetenv("QT_XCB_NO_MITSHM") : qputenv("QT_XCB_NO_MITSHM", "1");
+    const QStringList args(argv + 1, argv + argc);
+    args.contains(u"--shm") ? qunsetenv("QT_XCB_NO_MITSHM") : qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     initResources();
     auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
@@ -33,28 +42,35 @@ int main(int argc, char** argv) {
     });
     closer.start(50);
     frmMirvel form;
-    form.Form_Load();
-    form.show();
-    form.mnuSize_Click(5);
-    int painted = 0;
-    struct Counter : QObject {
-        int* n;
-        bool eventFilter(QObject*, QEvent* e) override { return *n += e->type() == QEvent::Paint, false; }
-    } counter;
-    counter.n = &painted;
-    form.client->installEventFilter(&counter);
+    QWidget floor;
+    QWidget* window = &form;
+    QWidget* painted = form.client;
+    if (args.contains(u"--floor")) {
+        floor.setAutoFillBackground(true);
+        window = painted = &floor;
+    } else {
+        form.Form_Load();
+        form.mnuSize_Click(5);
+    }
+    window->resize(DesignClient);
+    window->show();
+    PaintCounter counter;
+    painted->installEventFilter(&counter);
+    while (!counter.painted) // the first display
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
 
     std::vector<double> times;
-    std::printf("resize_bench (%s): step, client size, ms from resize to screen\n", shm ? "shared memory" : "socket");
-    for (int step = 0; step <= 40; ++step) {
+    std::printf("resize_bench (%s%s): step, client size, ms from resize to screen\n",
+                args.contains(u"--floor") ? "floor, " : "", args.contains(u"--shm") ? "shared memory" : "socket");
+    for (int step = 1; step <= 40; ++step) {
         const double t = (step <= 20 ? step : 40 - step) / 20.0;
         const QSize size(qRound(DesignClient.width() + t * (2560 - DesignClient.width())),
                          qRound(DesignClient.height() + t * (1440 - DesignClient.height())));
         QElapsedTimer clock;
         clock.start();
-        painted = 0;
-        form.resizeClient(size);
-        while (!painted || form.client->size() != size)
+        counter.painted = 0;
+        window == &form ? form.resizeClient(size) : floor.resize(size);
+        while (!counter.painted || painted->size() != size)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         xcb_connection_t* c = x11->connection();
         free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));

@@ -40,12 +40,15 @@ void ShapeControl::setShapeGeometry(const QRectF& shape) {
 }
 
 void ShapeControl::paintEvent(QPaintEvent*) {
+    // The border as four filled bands rather than a stroked outline: a plain fill is copied,
+    // where the stroke of a tall frame went through the painter's threaded span filling.
     QPainter p(this);
-    QPen pen(m_color, m_width);
-    pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(m_shape.translated(-pos()));
+    const double w = m_width;
+    const QRectF outer = m_shape.translated(-pos()).adjusted(-w / 2, -w / 2, w / 2, w / 2);
+    p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), m_color);
+    p.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), m_color);
+    p.fillRect(QRectF(outer.left(), outer.top() + w, w, outer.height() - 2 * w), m_color);
+    p.fillRect(QRectF(outer.right() - w, outer.top() + w, w, outer.height() - 2 * w), m_color);
 }
 
 LineControl::LineControl(QColor color, int width, QWidget* parent) : QWidget(parent), m_color(color), m_width(width) {
