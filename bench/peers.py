@@ -36,6 +36,7 @@ IDLE = float(os.environ.get("PEERS_IDLE", 10))  # seconds per idle window
 ONLY = [k for k in os.environ.get("PEERS_ONLY", "").split(",") if k]  # peers (taquin, fifteen) for a quick look
 QUIET = 1.0  # a picture unchanged this long is the final one
 SCREEN = (1280, 1024)
+MENU_BAR = 19
 now = time.monotonic
 
 
@@ -198,6 +199,11 @@ class Program:
                 shutil.copy2(os.path.join(BIN, f), prog)
             with open(os.path.join(prog, "Mirvel.ini"), "w") as f:
                 f.write(f"[Optionen]\nPlayMusic= {1 if music else 0}\n")
+            # The window at its design size, as every figure here was measured: a client of
+            # 684 x 470 below a menu bar of MENU_BAR pixels (what Qt gives the DejaVu font here).
+            os.makedirs(os.path.join(home, ".config", "Mirvel"))
+            with open(os.path.join(home, ".config", "Mirvel", "Mirvel.conf"), "w") as f:
+                f.write(f"[Window]\nPlacement=0 0 684 {470 + MENU_BAR} normal\n")
             cmd = [os.path.join(prog, "mirvel")]
         log = open(os.path.join(tmp, "log"), "w")
         return tmp, cmd, env, log
@@ -249,7 +255,11 @@ class Run:
 
     def client_top(self):
         """Mirvel's client area (684 x 470) starts below its menu bar."""
-        return self.rect[3] - 470 if self.prog.key == "mirvel" else 0
+        if self.prog.key != "mirvel":
+            return 0
+        if self.rect[2:] != (684, 470 + MENU_BAR):
+            raise Unmeasurable(f"Mirvel's window is {self.rect[2]} x {self.rect[3]}, not 684 x {470 + MENU_BAR}")
+        return MENU_BAR
 
     def stop(self):
         for sig in (signal.SIGTERM, signal.SIGKILL):

@@ -45,21 +45,25 @@ void frmMirvel::restorePlacement() {
 }
 
 void frmMirvel::notePlacementChange() {
-    if (m_placementTimer && isVisible() && !isMinimized())
+    if (m_placementTimer && isVisible() && !isMinimized() && currentPlacement() != m_storedPlacement)
         m_placementTimer->start();
+}
+
+QString frmMirvel::currentPlacement() const {
+    Placement p{normalGeometry()};
+    if (isFullScreen())
+        p.state = Placement::FullScreen;
+    else if (isMaximized())
+        p.state = Placement::Maximised;
+    return placementText(p);
 }
 
 void frmMirvel::savePlacement() {
     if (!m_placementTimer)
         return;
     m_placementTimer->stop();
-    Placement p{normalGeometry()};
-    if (isFullScreen())
-        p.state = Placement::FullScreen;
-    else if (isMaximized())
-        p.state = Placement::Maximised;
-    const QString text = placementText(p);
-    if (text == m_storedPlacement || !p.geometry.isValid())
+    const QString text = currentPlacement();
+    if (text == m_storedPlacement || !normalGeometry().isValid())
         return;
     try {
         SaveSetting(QStringLiteral("Mirvel"), Section, Key, text);

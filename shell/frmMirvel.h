@@ -145,6 +145,7 @@ private:
     void pressNeighbourOfBlank(int rowStep, int colStep);
 
     void notePlacementChange();
+    QString currentPlacement() const;
     void savePlacement();
     void savePendingPlacement();
 
