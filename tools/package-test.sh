@@ -55,6 +55,7 @@ about=$(window_wider_than 100) || fail "no about box"
 sleep 0.5
 xdotool mousemove --window "$about" 20 20 key Return
 window_wider_than 683 > /dev/null || fail "no main window after the about box"
+sleep 1 # mapped is not yet painted
 xwd -root -silent | convert xwd:- build/installed.png
 kill "$game"; wait "$game" 2> /dev/null || true
 
