@@ -9,14 +9,12 @@ namespace {
 
 constexpr std::array<const char*, 3> StateNames = {"normal", "maximised", "fullscreen"};
 
-// The client size that fills `share` of the screen's height in the design's proportions,
-// narrowed to the screen's width where it is the narrower.
+// `share` of the largest client of the design's proportions the screen holds, leaving room
+// for the menu bar.
 QSize designClientFor(const QRect& screen, double share, int menuBarHeight) {
-    const double aspect = double(DesignClient.width()) / DesignClient.height();
-    double height = share * screen.height();
-    height = qMin(height, share * screen.width() / aspect);
-    height = qMin(height, double(screen.height() - menuBarHeight));
-    return QSize(qRound(height * aspect), qRound(height)).expandedTo(LeastClient);
+    const QSizeF client = fittedArea(QSizeF(screen.size()) * share).size();
+    const QSizeF room = fittedArea(QSizeF(screen.width(), screen.height() - menuBarHeight)).size();
+    return client.boundedTo(room).toSize().expandedTo(LeastClient);
 }
 
 QRect centredOn(const QRect& screen, QSize size) {
