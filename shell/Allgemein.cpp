@@ -15,6 +15,16 @@ void WriteIniString(const QString& section, const QString& key, const QString& v
     PrivateProfile::writeString(section, key, value, IniFilePath());
 }
 
+QString GetIniText(const QString& section, const QString& key) {
+    return QString::fromLocal8Bit(PrivateProfile::getText(section, key, IniFilePath()).value_or(QByteArray()));
+}
+
+QString IniQuoted(const QString& text) {
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        return {};
+    return QString::fromLocal8Bit(PrivateProfile::quotedText(text.toLocal8Bit()));
+}
+
 rt::Integer RandomBetween(rt::Integer lo, rt::Integer hi) {
     Randomize();
     return rt::checked(static_cast<long long>(std::floor((hi - lo + 1) * Rnd() + lo)));

@@ -28,6 +28,23 @@ std::optional<QByteArray> findValue(const QByteArray& file, const QByteArray& se
     return withoutQuotes(value->trimmed()).trimmed();
 }
 
+QByteArray quotedText(const QByteArray& text) {
+    const auto blankOrQuote = [](char c) { return QByteArrayView(" \t\v\f\"'").contains(c); };
+    if (!text.isEmpty() && (blankOrQuote(text.front()) || blankOrQuote(text.back())))
+        return '"' + text + '"';
+    return text;
+}
+
+std::optional<QByteArray> findText(const QByteArray& file, const QByteArray& section, const QByteArray& key) {
+    const auto value = iniText::rawValue(file, section, key, iniText::Dialect::Profile);
+    if (!value)
+        return std::nullopt;
+    const QByteArray text = value->trimmed();
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.mid(1, text.size() - 2);
+    return text;
+}
+
 long long readInt(const QByteArray& file, const QByteArray& section, const QByteArray& key, long long defaultValue) {
     const auto value = findValue(file, section, key);
     return value && !value->isEmpty() ? leadingInteger(*value) : defaultValue;
@@ -60,6 +77,11 @@ QByteArray withValue(const QByteArray& file, const QByteArray& section, const QB
 long long getInt(const QString& section, const QString& key, long long defaultValue, const QString& path) {
     const wholeFile::Contents file = wholeFile::read(path, MaxFileSize);
     return readInt(file.bytes, section.toLocal8Bit(), key.toLocal8Bit(), defaultValue);
+}
+
+std::optional<QByteArray> getText(const QString& section, const QString& key, const QString& path) {
+    const wholeFile::Contents file = wholeFile::read(path, MaxFileSize);
+    return findText(file.bytes, section.toLocal8Bit(), key.toLocal8Bit());
 }
 
 bool writeString(const QString& section, const QString& key, const QString& value, const QString& path) {

@@ -20,9 +20,17 @@ long long readInt(const QByteArray& file, const QByteArray& section, const QByte
 // new section at the end. Line breaks in the value would break the file: it is cut there.
 QByteArray withValue(const QByteArray& file, const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
+// A text kept as it is, blanks or quotes at its ends included: in double quotes where the
+// reader would otherwise trim or unquote it. A line break cannot be kept (see withValue).
+QByteArray quotedText(const QByteArray& text);
+// The text of key as quotedText wrote it: blanks round the value and one pair of double quotes
+// removed, nothing inside them.
+std::optional<QByteArray> findText(const QByteArray& file, const QByteArray& section, const QByteArray& key);
+
 // The file operations. A missing or unreadable file (a named pipe, a device, a folder) reads as
 // empty; reading the number gives the default when the file, section or key is missing.
 long long getInt(const QString& section, const QString& key, long long defaultValue, const QString& path);
+std::optional<QByteArray> getText(const QString& section, const QString& key, const QString& path);
 // Rewrites the file whole or not at all (shell/WholeFile.h), under a lock beside it. Returns
 // false when the file could not be read or written; the old file is then left as it was.
 bool writeString(const QString& section, const QString& key, const QString& value, const QString& path);

@@ -99,6 +99,18 @@ private slots:
             row["after"].toUtf8());
     }
 
+    // A file name comes back from the options file as it went in, whatever its ends hold, and
+    // beside other keys.
+    void textKept() {
+        for (const QByteArray name :
+             {"/a/b.png", "/a/b ", " /a", "\"/x\"", "'y'", "/x\"", "/k=v;[s]", "/t\t", "/\xc3\xbc\"\"", "\"", "  "}) {
+            const QByteArray file = PrivateProfile::withValue("[Optionen]\nSize= 5\n", "Optionen", "PictureFile",
+                                                              PrivateProfile::quotedText(name));
+            QCOMPARE(PrivateProfile::findText(file, "Optionen", "PictureFile"), std::optional(name));
+            QCOMPARE(PrivateProfile::readInt(file, "Optionen", "Size", 0), 5);
+        }
+    }
+
     void stringTable() {
         QFile file(u":/strings/strings.txt"_s);
         QVERIFY(file.open(QIODevice::ReadOnly));
