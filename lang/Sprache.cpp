@@ -38,6 +38,8 @@ void frmMirvel::Sprache() {
         [&] { mnuUeber->setText(text(123)); },
         [&] { PicBut(0)->setToolTip(text(110)), PicBut(0)->setAccessibleName(text(110)); },
         [&] { PicBut(1)->setToolTip(text(111)), PicBut(1)->setAccessibleName(text(111)); },
+        [&] { mnuBild(3)->setText(text(153)); },
+        [&] { mnuShowNumbers->setText(text(156)); },
         [&] { setHelpLanguage(LangOffset); }, // the help window follows
     });
     // clang-format on

@@ -11,6 +11,10 @@
 #include <QTimer>
 
 void frmMirvel::mnuStart_Click() {
+    if (m_pictureLoading) {
+        m_startWaiting = true; // the game starts with the picture the player has just chosen
+        return;
+    }
     Procedure p("frmMirvel", "mnuStart_Click");
     p.run({
         [&] {

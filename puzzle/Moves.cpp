@@ -13,6 +13,8 @@
 #include <QTimer>
 
 void frmMirvel::imgPuzz_MouseDown(int Index, Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
+    if (m_pictureLoading)
+        return; // the board is about to change its picture
     Procedure p("frmMirvel", "imgPuzz_MouseDown");
     const rt::Integer N = GridSize;
     const rt::Integer k = rt::checked(Index);

@@ -1,7 +1,9 @@
 #include "render/ImageControl.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -11,6 +13,13 @@ void ImageControl::setPicture(const QPixmap& picture, int piece) {
     m_picture = picture;
     m_piece = piece;
     update();
+}
+
+void ImageControl::setNumberShown(bool shown) {
+    if (shown != m_numberShown) {
+        m_numberShown = shown;
+        update();
+    }
 }
 
 void ImageControl::setLeft(double left) {
@@ -61,6 +70,37 @@ const QPixmap& bevelOf(QSize size) {
     return bevel;
 }
 
+// The number of a piece as a tile of that size shows it: light figures in a dark outline, legible
+// on any picture, a quarter of the tile high. Drawn once for each number, size and pixel ratio,
+// as a resize repaints every tile.
+QPixmap numberOf(int number, QSize tile, qreal ratio) {
+    static QHash<QString, QPixmap> drawn;
+    const QString key = QStringLiteral("%1/%2/%3").arg(number).arg(tile.height()).arg(ratio);
+    if (const auto it = drawn.constFind(key); it != drawn.constEnd())
+        return *it;
+    if (drawn.size() > 512) // a drag through many sizes
+        drawn.clear();
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    font.setBold(true);
+    font.setPixelSize(qMax(6, tile.height() / 4));
+    QPainterPath figures;
+    const qreal outline = qMax(1.5, font.pixelSize() / 5.0);
+    figures.addText(0, 0, font, QString::number(number));
+    figures.translate(-figures.boundingRect().topLeft() + QPointF(outline, outline));
+    const QSizeF size = figures.boundingRect().size() + QSizeF(2 * outline, 2 * outline);
+    QPixmap picture((size * ratio).toSize() + QSize(1, 1));
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.strokePath(figures, QPen(QColor(0, 0, 0, 200), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(figures, QColor(255, 255, 240));
+    p.end();
+    drawn.insert(key, picture);
+    return picture;
+}
+
 } // namespace
 
 void ImageControl::paintEvent(QPaintEvent*) {
@@ -72,6 +112,10 @@ void ImageControl::paintEvent(QPaintEvent*) {
     p.drawPixmap(rect(), m_picture);
     if (m_bevelled && width() > 4 && height() > 4)
         p.drawPixmap(0, 0, bevelOf(size()));
+    if (m_numberShown && m_piece >= 0) {
+        const int margin = qMax(2, height() / 16);
+        p.drawPixmap(margin, margin, numberOf(m_piece + 1, size(), devicePixelRatioF()));
+    }
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

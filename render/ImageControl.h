@@ -28,6 +28,11 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent, bevelled);
     }
 
+    // Draws the number of the piece it shows (piece + 1) in its top-left corner, for pictures
+    // whose pieces are hard to tell apart. An image showing no piece shows no number.
+    void setNumberShown(bool shown);
+    bool NumberShown() const { return m_numberShown; }
+
     double Left() const { return m_geometry.left(); }
     double Top() const { return m_geometry.top(); }
     double Width() const { return m_geometry.width(); }
@@ -52,4 +57,5 @@ private:
     int m_piece = -1;
     QRectF m_geometry;
     bool m_bevelled = false;
+    bool m_numberShown = false;
 };

@@ -26,15 +26,6 @@ QString fileFor(const QString& resource) {
 // The width of a puzzle picture on screen, whatever its pixels.
 constexpr int PictureWidth = 400;
 
-// The device pixels of the largest board the primary screen allows.
-int largestBoardPixels() {
-    const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
-    if (!screen)
-        return PictureWidth;
-    const QRectF area = fittedArea(screen->availableSize());
-    return qCeil(0.7 * area.height() * screen->devicePixelRatio());
-}
-
 QImage decodePuzzlePicture(const QString& resource, int pixels) {
     QImageReader reader(resource);
     const QSize size = reader.size();
@@ -60,6 +51,21 @@ Prefetched& prefetched() {
 
 } // namespace
 
+int largestBoardPixels() {
+    const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+    if (!screen)
+        return PictureWidth;
+    const QRectF area = fittedArea(screen->availableSize());
+    return qCeil(0.7 * area.height() * screen->devicePixelRatio());
+}
+
+QPixmap puzzlePixmap(const QImage& image) {
+    QPixmap picture = QPixmap::fromImage(image);
+    if (!picture.isNull())
+        picture.setDevicePixelRatio(double(picture.width()) / PictureWidth);
+    return picture;
+}
+
 QPixmap loadPicture(const QString& resource) {
     const QString file = fileFor(resource);
     QPixmap picture(file);
@@ -82,8 +88,5 @@ QPixmap loadPuzzlePicture(const QString& resource) {
     const int pixels = largestBoardPixels();
     Prefetched& p = prefetched();
     const bool ready = p.image.valid() && p.resource == resource && p.pixels == pixels;
-    QPixmap picture = QPixmap::fromImage(ready ? p.image.get() : decodePuzzlePicture(resource, pixels));
-    if (!picture.isNull())
-        picture.setDevicePixelRatio(double(picture.width()) / PictureWidth);
-    return picture;
+    return puzzlePixmap(ready ? p.image.get() : decodePuzzlePicture(resource, pixels));
 }

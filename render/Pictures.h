@@ -13,6 +13,12 @@ QPixmap loadPicture(const QString& resource);
 // cannot show.
 QPixmap loadPuzzlePicture(const QString& resource);
 
+// A decoded puzzle picture as the board takes it: 400 pixels wide on screen, whatever it holds.
+QPixmap puzzlePixmap(const QImage& image);
+
+// The device pixels of the largest board the primary screen allows: no puzzle picture needs more.
+int largestBoardPixels();
+
 // Starts decoding a puzzle picture on another thread (once the application object exists);
 // the next loadPuzzlePicture of it takes the result. It is the start's largest picture.
 void prefetchPuzzlePicture(const QString& resource);

@@ -23,10 +23,11 @@ void on(frmMirvel* form, Sender* sender, Signal signal, const char* name, Handle
 void frmMirvel::connectEvents() {
     for (int i = 0; i < 6; ++i)
         on(this, mnuSize[i], &QAction::triggered, "mnuSize_Click", [this, i] { mnuSize_Click(i); });
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         on(this, mnuBild[i], &QAction::triggered, "mnuBild_Click", [this, i] { mnuBild_Click(i); });
     for (int i = 0; i < 3; ++i)
         on(this, mnuMusic[i], &QAction::triggered, "mnuMusic_Click", [this, i] { mnuMusic_Click(i); });
+    on(this, mnuShowNumbers, &QAction::triggered, "mnuShowNumbers_Click", [this] { mnuShowNumbers_Click(); });
     on(this, mnuPlaySounds, &QAction::triggered, "mnuPlaySounds_Click", [this] { mnuPlaySounds_Click(); });
     for (int i = 0; i < int(Languages.size()); ++i)
         on(this, mnuLang[i], &QAction::triggered, "mnuLang_Click", [this, i] { mnuLang_Click(i); });

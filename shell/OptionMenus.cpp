@@ -1,4 +1,4 @@
-// The grid-size and picture menus: each choice resets the board and is stored at once.
+// The grid-size menu: each choice resets the board and is stored at once.
 
 #include "errors/Procedure.h"
 #include "shell/Allgemein.h"
@@ -18,14 +18,4 @@ void frmMirvel::mnuSize_Click(int Index) {
         [&] { NewGame(); },
         [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("Size"), rt::Str(GridSize)); },
     });
-}
-
-void frmMirvel::mnuBild_Click(int Index) {
-    for (int i = 0; i < 3; ++i)
-        mnuBild(i)->setChecked(false);
-    PicClip1.setPicture(LoadResPicture(101 + Index));
-    NewGame();
-    mnuBild(Index)->setChecked(true);
-    // Written under the lower-case key; keys match without regard to case.
-    WriteIniString(QStringLiteral("Optionen"), QStringLiteral("picture"), rt::Str(Index));
 }

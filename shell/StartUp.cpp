@@ -54,9 +54,16 @@ void frmMirvel::Form_Load() {
             mnuPlaySounds->setChecked(SoundOn != 0);
         },
         [&] {
-            picture = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0);
-            PicClip1.setPicture(LoadResPicture(101 + picture));
+            PicClip1.setPicture(startPicture(picture));
             mnuBild(picture)->setChecked(true);
+            m_pictureShown = picture;
+        },
+        [&] {
+            ShowNumbers = rt::toBoolean(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("ShowNumbers"), 0) != 0);
+            mnuShowNumbers->setChecked(ShowNumbers != 0);
+            for (ImageControl* tile : imgPuzz)
+                if (tile)
+                    tile->setNumberShown(ShowNumbers != 0);
         },
         [&] { IsSolved = rt::True; },
         [&] { client->paintBackground(imgHinterg->Picture()); },

@@ -6,8 +6,10 @@
 #include "render/BoardGeometry.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
+#include "render/OwnPicture.h"
 #include "render/Pictures.h"
 #include "shell/Accessibility.h"
+#include "shell/Allgemein.h"
 #include "shell/FileLocations.h"
 #include "shell/PrivateProfile.h"
 #include "shell/WindowPlacement.h"
@@ -54,11 +56,19 @@ QPixmap LoadResPicture(int id) {
     return picture;
 }
 
-void PrefetchSavedPicture() {
+void PrefetchSavedPicture(const QString& commandLinePicture) {
+    if (!commandLinePicture.isEmpty()) {
+        prefetchOwnPicture(commandLinePicture, largestBoardPixels());
+        return;
+    }
     // Read as Form_Load reads it; a value it refuses is left to it to report.
     const long long picture =
         PrivateProfile::getInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0, IniFilePath());
-    if (picture >= 0 && picture < 100)
+    if (picture == 3) {
+        const QString file = GetIniText(QStringLiteral("Optionen"), QStringLiteral("PictureFile"));
+        if (!file.isEmpty())
+            prefetchOwnPicture(file, largestBoardPixels());
+    } else if (picture >= 0 && picture < 100)
         prefetchPuzzlePicture(pictureResource(101 + picture));
 }
 
@@ -85,6 +95,7 @@ frmMirvel::frmMirvel() {
     createMenus();
     createControls();
     connectEvents();
+    setAcceptDrops(true); // a picture file dropped on the window becomes the board's picture
     qApp->installEventFilter(this);
 }
 
@@ -112,7 +123,11 @@ void frmMirvel::createMenus() {
         mnuBild[i] = addEntry(mnuBilder, "mnuBild", QStringLiteral("&%1").arg(i + 1), true);
         mnuBild[i]->setProperty("Index", i);
     }
+    addSeparator(mnuBilder, "mnuBar7");
+    mnuBild[3] = addEntry(mnuBilder, "mnuBild", QStringLiteral("&Eigenes Bild..."), true);
+    mnuBild[3]->setProperty("Index", 3);
     mnuOptionen->addMenu(mnuBilder);
+    mnuShowNumbers = addEntry(mnuOptionen, "mnuShowNumbers", QStringLiteral("&Nummern anzeigen"), true);
     addSeparator(mnuOptionen, "mnubar2");
     mnuSprache = addSubmenu(mnuOptionen, "mnuSprache", QStringLiteral("&Sprache"));
     for (int i = 0; i < int(Languages.size()); ++i) {
@@ -249,6 +264,12 @@ void frmMirvel::showEvent(QShowEvent* event) {
         // The first activation follows the first layout, as the window system orders them.
         QTimer::singleShot(0, this,
                            [this] { reportUntrapped("frmMirvel", "Form_Activate", [this] { Form_Activate(); }); });
+        // A picture the start could not open is said once the window shows.
+        if (!m_pictureMessage.isEmpty())
+            QTimer::singleShot(0, this, [this] {
+                reportUntrapped("frmMirvel", "Form_Load",
+                                [this] { showPictureMessage(std::exchange(m_pictureMessage, {})); });
+            });
     }
 }
 

@@ -46,6 +46,14 @@ public:
     void mnuSize_Click(int Index);
     void mnuBild_Click(int Index);
 
+    // The player's own picture (entry 3 of the picture menu): chosen in a file dialog, dropped on
+    // the window, or named on the command line (before Form_Load). It is read on another thread;
+    // until it is there the board is busy and a start waits for it.
+    void setStartPicture(const QString& path) { m_startPicture = path; }
+    void OpenOwnPicture(const QString& path);
+    bool PictureLoading() const { return m_pictureLoading; }
+    void mnuShowNumbers_Click();
+
     // Board.
     void NewGame();
     void Shuffle();
@@ -86,6 +94,7 @@ public:
     rt::Integer EmptyCell = 0;
     rt::Boolean IsSolved = rt::False;
     rt::Long GameSeconds = 0;
+    rt::Boolean ShowNumbers = rt::False;
 
     // Controls.
     ClientArea* client;
@@ -110,7 +119,8 @@ public:
     QMenu* mnuTeile;
     ControlArray<QAction, 6> mnuSize{};
     QMenu* mnuBilder;
-    ControlArray<QAction, 3> mnuBild{};
+    ControlArray<QAction, 4> mnuBild{};
+    QAction* mnuShowNumbers;
     QMenu* mnuSprache;
     ControlArray<QAction, Languages.size()> mnuLang{};
     QAction* mnuPlaySounds;
@@ -129,6 +139,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenus();
@@ -144,6 +156,15 @@ private:
     void placeTiles(const BoardGeometry& g, rt::Integer N, bool show);
     void pressNeighbourOfBlank(int rowStep, int colStep);
 
+    QPixmap startPicture(rt::Integer& picture);
+    void chooseOwnPicture();
+    void ownPictureRead(int request, const QString& path, const QImage& image);
+    void rememberOwnPicture(const QString& path);
+    void setPictureLoading(bool loading);
+    void cancelOwnPicture();
+    void showPictureMessage(const QString& path);
+    void checkPicture(int Index);
+
     void notePlacementChange();
     QString currentPlacement() const;
     void savePlacement();
@@ -157,9 +178,19 @@ private:
     QTimer* m_placementTimer = nullptr; // the window's placement is kept once it has rested
     QString m_storedPlacement;
     bool m_maximisedBeforeFullScreen = false;
+    int m_pictureShown = 0;   // the picture menu's entry that the board shows
+    int m_pictureRequest = 0; // the last own picture asked for; an older one is dropped
+    bool m_pictureLoading = false;
+    bool m_startWaiting = false; // a start asked for while the picture loads
+    QString m_startPicture;      // the command line's
+    QString m_pictureMessage;    // a picture that could not be opened at the start, said once shown
 };
 
 // A picture resource of the program by number (":/bitmap/101"...); error 326 when missing.
 QPixmap LoadResPicture(int id);
-// Starts decoding the puzzle's picture of the options on another thread, ahead of Form_Load.
-void PrefetchSavedPicture();
+// The picture file of the command line ("mirvel FILE", the arguments after the program's name),
+// absolute; an empty text when there is none.
+QString commandLinePicture(const QStringList& arguments);
+// Starts decoding the picture the board starts with on another thread, ahead of Form_Load: the
+// command line's, or the options'.
+void PrefetchSavedPicture(const QString& commandLinePicture = {});

@@ -21,9 +21,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Mirvel"));
     QApplication::setOrganizationName(QStringLiteral("Mirvel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mirvel.png")));
-    PrefetchSavedPicture(); // decoded on another core while the window is built
+    const QString picture = commandLinePicture(QApplication::arguments().mid(1));
+    PrefetchSavedPicture(picture); // decoded on another core while the window is built
 
     frmMirvel form;
+    form.setStartPicture(picture);
     form.restorePlacement();
     form.Form_Load();
     form.show();

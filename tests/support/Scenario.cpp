@@ -4,6 +4,7 @@
 #include "errors/Procedure.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
+#include "render/OwnPicture.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Random.h"
 #include "shell/UserStore.h"
@@ -11,10 +12,14 @@
 #include "sound/MidiDevice.h"
 
 #include <QAccessible>
+#include <QFileDialog>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <atomic>
 #include <map>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -113,6 +118,15 @@ void activate(frmMirvel& f) {
     QApplication::setActiveWindow(&f);
 }
 
+// Where the last own picture was read (none, main, apart), and whether reading is held.
+std::atomic<int> g_readOn{0};
+std::atomic<bool> g_held{false};
+void notePictureRead() {
+    g_readOn = QThread::currentThread() == qApp->thread() ? 1 : 2;
+    while (g_held)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
 // "OBJECT.PROPERTY": a Qt property of the control, menu or entry of that name, of the window or
 // of another window of the program ("mnuMusic(1)": the entry of index 1 of those so named);
 // "name" is what a screen reader is told of it, "focus" the control last focused in it.
@@ -189,11 +203,21 @@ Scenario::Scenario(const QByteArray& ini, const QString& setUpWords, std::functi
             raiseError(ErrNo::Overflow);
     };
     ProgramInfo::setFolder(qEnvironmentVariable("MIRVEL_TEST_FOLDER", folder())); // a probe's may be given
-    if (!ini.isNull())
-        writeFile(ProgramInfo::folder() + u"/Mirvel.ini"_s, ini.contains('[') ? ini : "[Optionen]\n" + ini);
+    g_readOn = 0, g_held = false, g_beforePictureRead = notePictureRead;
+    if (!ini.isNull()) {
+        const QByteArray text =
+            QByteArray(ini).replace("<pics>", QFile::encodeName(ini.contains("<pics>") ? pictures() : QString()));
+        writeFile(ProgramInfo::folder() + u"/Mirvel.ini"_s, text.contains('[') ? text : "[Optionen]\n" + text);
+    }
     for (const QString& word : setUpWords.split(u' ', Qt::SkipEmptyParts))
         setUp(word);
     m_form = std::make_unique<frmMirvel>();
+    if (!m_startArgument.isEmpty()) { // as main() takes it: relative to the folder it starts in
+        const QString here = QDir::currentPath();
+        QDir::setCurrent(pictures());
+        m_form->setStartPicture(commandLinePicture({m_startArgument}));
+        QDir::setCurrent(here);
+    }
     if (m_placed)
         m_form->restorePlacement();
     m_form->Form_Load();
@@ -205,6 +229,7 @@ Scenario::Scenario(const QByteArray& ini, const QString& setUpWords, std::functi
 
 Scenario::~Scenario() {
     endActing();
+    g_held = false, g_beforePictureRead = nullptr;
     g_beforeStep = nullptr;
     ProgramInfo::setFolder({});
 }
@@ -216,6 +241,24 @@ void Scenario::endActing() {
 
 QByteArray Scenario::ini() const {
     return readFile(ProgramInfo::folder() + u"/Mirvel.ini"_s);
+}
+
+QString Scenario::pictures() {
+    const QString folder = m_folder.path() + u"/pictures"_s;
+    if (!QFileInfo::exists(folder))
+        makeTestPictures(folder);
+    return folder;
+}
+
+// A file dropped on the window, as a file manager drops it.
+void Scenario::drop(const QString& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&form(), &enter);
+    QVERIFY2(enter.isAccepted(), "the window refused the drag");
+    QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&form(), &dropped);
 }
 
 bool Scenario::waitForActivation(int before) {
@@ -240,6 +283,14 @@ void Scenario::setUp(const QString& word) {
         m_failing = value.split(u','), m_failuresLeft = m_failures;
     else if (key == u"click")
         m_clicks = value.split(u',');
+    else if (key == u"own") // the picture menu's own entry, answered with that file
+        m_ownFile = value, form().mnuBild[3]->trigger();
+    else if (key == u"drop")
+        drop(pictures() + u'/' + value);
+    else if (key == u"arg")
+        m_startArgument = value;
+    else if (key == u"hold") // reading a picture waits until "release"
+        g_held = value == u"on";
     else if (key == u"window")
         m_placed = value == u"placed";
     else if (key == u"desktop")
@@ -323,6 +374,8 @@ void Scenario::act(const QString& word) {
         {u"restore"_s, [&] { f.showNormal(), (void)QTest::qWaitFor([&] { return !f.isMinimized(); }); }},
         {u"resize"_s, [&] { f.Form_Resize(); }},
         {u"seed"_s, [&] { m_seed = n, beforeStart(); }}, // for a start by the keys too
+        {u"numbers"_s, [&] { f.mnuShowNumbers->trigger(); }},
+        {u"release"_s, [] { g_held = false; }},
         {u"solve"_s, [&] { pressWalkBackwards(f, m_walk, false); }},
         {u"keysolve"_s, [&] { activate(f), pressWalkBackwards(f, m_walk, true); }},
     };
@@ -379,7 +432,24 @@ QString Scenario::read(const QString& name, const QString& want) {
              const QByteArray log = readFile(ProgramInfo::folder() + u'/' + ProgramInfo::exeName() + u".EPT"_s);
              return num(log.count("E R R O R   P R O T O C O L L"));
          }},
-        {u"pointer"_s, [&] { return QApplication::overrideCursor() ? u"busy"_s : u"normal"_s; }},
+        {u"pointer"_s,
+         [&] {
+             const bool board =
+                 f.client->testAttribute(Qt::WA_SetCursor) && f.client->cursor().shape() == Qt::BusyCursor;
+             return QApplication::overrideCursor() || board ? u"busy"_s : u"normal"_s;
+         }},
+        {u"quarters"_s, [&] { return quarterColours(f.PicClip1.Picture()); }},
+        {u"picture"_s, [&] { return u"%1x%2"_s.arg(f.PicClip1.Picture().width()).arg(f.PicClip1.Picture().height()); }},
+        {u"read"_s,
+         [] {
+             return QStringList{u"none"_s, u"main"_s, u"apart"_s}.value(g_readOn);
+         }},
+        {u"numbered"_s,
+         [&] {
+             return cells(f, [&](int i) {
+                 return showsFigures(f.imgPuzz[i]->grab().toImage()) ? std::optional(num(i)) : std::nullopt;
+             });
+         }},
         {u"tune"_s, [&] { return tuneOnDisk() ? u"written"_s : u"none"_s; }},
         {u"effect"_s, [&] { return effect(); }},
         {u"keys"_s,
@@ -389,7 +459,11 @@ QString Scenario::read(const QString& name, const QString& want) {
                  keys += (stored(u"Highscore/"_s + num(n)) != u"-") + (stored(u"Highscore/Name"_s + num(n)) != u"-");
              return num(keys);
          }},
-        {u"ini"_s, [&] { return QString::fromUtf8(ini()).replace(u'\n', u'|'); }},
+        {u"ini"_s,
+         [&] {
+             QString text = QString::fromUtf8(ini()).replace(u'\n', u'|');
+             return QFileInfo::exists(m_folder.path() + u"/pictures"_s) ? text.replace(pictures(), u"<pics>"_s) : text;
+         }},
         {u"userini"_s,
          [&] { return QString::fromUtf8(readFile(userFolder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
         {u"best"_s, [&] { return stored(u"Highscore/"_s + num(k)) + u'/' + stored(u"Highscore/Name"_s + num(k)); }},
@@ -492,6 +566,13 @@ void Scenario::answer(QWidget* w) {
         play(std::exchange(m_during, {}));
     if (!w->isVisible())
         return; // what was played closed it
+    if (auto* files = qobject_cast<QFileDialog*>(w)) {
+        m_seen.append(u"dialog:"_s + files->windowTitle());
+        if (m_ownFile == u"<cancel>")
+            return files->reject();
+        files->selectFile(pictures() + u'/' + m_ownFile);
+        return static_cast<QDialog*>(files)->accept();
+    }
     if (!m_clicks.isEmpty() && (report || qobject_cast<frmInfo*>(w))) {
         QStringList read; // what is not a control of the window is read
         for (const QString& name : m_clicks)

@@ -10,6 +10,7 @@
 #include "support/ProgramTexts.h"
 #include "support/Table.h"
 #include "support/TestMain.h"
+#include "support/TestPictures.h"
 #include "support/Unprivileged.h"
 #include "support/UrlCatcher.h"
 
@@ -75,6 +76,8 @@ private:
     QString read(const QString& name, const QString& want);
     void answer(QWidget* window);
     void beforeStart();
+    QString pictures(); // the test's pictures, made at the first use
+    void drop(const QString& file);
     bool waitForActivation(int before);
 
     QTemporaryDir m_folder;
@@ -89,6 +92,7 @@ private:
     std::optional<Unprivileged> m_nobody;
     std::optional<QTemporaryDir> m_closedTemp;
     const QByteArray m_tempDir, m_runtimeDir; // the test's own
+    QString m_ownFile, m_startArgument;       // answered in the file dialog; on the command line
     std::uint64_t m_seed = 0;
     std::vector<int> m_walk;
     std::unique_ptr<frmMirvel> m_form;
