@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "package-test: needs root, to install the package" >&2; exit 1; }
 export DEBIAN_FRONTEND=noninteractive
-for p in xvfb xdotool x11-apps imagemagick; do
+for p in xvfb xdotool x11-apps imagemagick desktop-file-utils appstream; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
         apt-get install -y -q --no-install-recommends "$p" > /dev/null
 done
@@ -27,7 +27,17 @@ run_as_user() { # run in the background only: it replaces its shell
         env -i HOME="$home" XDG_RUNTIME_DIR="$home" PATH=/usr/bin:/bin LANG=en_US.UTF-8 DISPLAY="$DISPLAY" \
         QT_XCB_NO_MITSHM=1 "$@"
 }
-grep -qx "Exec=mirvel" /usr/share/applications/mirvel.desktop || fail "the desktop entry does not start mirvel"
+desktop=/usr/share/applications/example.kelmsoft.mirvel.desktop
+metainfo=/usr/share/metainfo/example.kelmsoft.mirvel.metainfo.xml
+grep -qx "Exec=mirvel %f" "$desktop" || fail "the desktop entry does not start mirvel with the file"
+# What a desktop or software centre reads must be valid as installed, not only in the sources.
+out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "the desktop entry is not valid: $out"
+out=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "the metainfo is not valid: $out"
+# The player's own WebP and TIFF pictures need Qt's image format plugins: the package must pull them in.
+dpkg-deb -f "$deb" Depends | grep -q qt6-image-formats-plugins || fail "the package does not depend on the plugins"
+for plugin in libqwebp.so libqtiff.so; do
+    compgen -G "/usr/lib/*/qt6/plugins/imageformats/$plugin" > /dev/null || fail "no Qt image format plugin $plugin"
+done
 for m in mirvel-audio.so mirvel-fluid.so; do
     [ -f "/usr/libexec/mirvel/$m" ] || fail "no $m beside the program"
 done
@@ -39,7 +49,11 @@ trap 'kill $xvfb 2> /dev/null || true; rm -f "$numberfile"' EXIT
 for _ in $(seq 100); do [ -s "$numberfile" ] && break; sleep 0.1; done
 [ -s "$numberfile" ] || fail "Xvfb did not start"
 export DISPLAY=:$(head -n 1 "$numberfile")
-run_as_user /usr/bin/mirvel & game=$!
+# Started as "Open with Mirvel" starts it: with a picture of the user's, in WebP, which only the
+# image format plugins read.
+convert -size 600x400 plasma:fractal "$home/My photo.webp"
+chown nobody "$home/My photo.webp"
+run_as_user /usr/bin/mirvel "$home/My photo.webp" & game=$!
 # The first window of some size named Mirvel: the about box first, the main window after OK.
 window_wider_than() {
     for _ in $(seq 100); do
@@ -64,10 +78,11 @@ kill "$game"; wait "$game" 2> /dev/null || true
 # The sound modules are loaded later, with the first sound: their libraries must be there too.
 ldd /usr/libexec/mirvel/mirvel-*.so | grep -q "not found" && fail "a sound module lacks a library"
 [ -f "$home/.config/Mirvel/Mirvel.ini" ] || fail "no options in the user's folder"
+grep -qxF "PictureFile=$home/My photo.webp" "$home/.config/Mirvel/Mirvel.ini" ||
+    fail "the picture of the command line was not taken: $(cat "$home/.config/Mirvel/Mirvel.ini")"
 
 apt-get remove -y -q mirvel > /dev/null
-for f in /usr/bin/mirvel /usr/libexec/mirvel /usr/share/applications/mirvel.desktop \
-    /usr/share/icons/hicolor/scalable/apps/mirvel.svg /usr/share/metainfo/example.kelmsoft.mirvel.metainfo.xml; do
+for f in /usr/bin/mirvel /usr/libexec/mirvel "$desktop" /usr/share/icons/hicolor/scalable/apps/mirvel.svg "$metainfo"; do
     [ ! -e "$f" ] || fail "$f is left after removal"
 done
 rm -rf "$home"
