@@ -4,23 +4,12 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <future>
 
 namespace {
 
 // The side of a built-in picture: a smaller own picture is enlarged to it once, smoothly, so that
 // its pieces are not cut from a handful of pixels.
 constexpr int LeastSide = 400;
-
-struct Prefetched {
-    QString path;
-    int pixels = 0;
-    std::future<QImage> image;
-};
-Prefetched& prefetched() {
-    static Prefetched p;
-    return p;
-}
 
 // Whether a JPEG's data reach its end marker. Qt shows a truncated JPEG as far as it goes, grey
 // below, and calls that a picture; a camera's file that carries more after the end marker (a
@@ -105,15 +94,4 @@ QImage readOwnPicture(const QString& path, int pixels) {
         image = image.scaled(to, to, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return image.convertToFormat(QImage::Format_RGB32);
-}
-
-void prefetchOwnPicture(const QString& path, int pixels) {
-    prefetched() = {path, pixels, std::async(std::launch::async, readOwnPicture, path, pixels)};
-}
-
-QImage takeOwnPicture(const QString& path, int pixels) {
-    Prefetched& p = prefetched();
-    if (!p.image.valid() || p.path != path || p.pixels != pixels)
-        prefetchOwnPicture(path, pixels);
-    return p.image.get();
 }

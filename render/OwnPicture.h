@@ -18,11 +18,6 @@ QRect centredSquare(QSize size);
 // larger than Qt will allocate.
 QImage readOwnPicture(const QString& path, int pixels);
 
-// The start's own picture: reading begins on another thread as soon as the program knows the
-// file, and the start-up takes the result (or reads it there then, and waits for it).
-void prefetchOwnPicture(const QString& path, int pixels);
-QImage takeOwnPicture(const QString& path, int pixels);
-
 // Called on the reading thread before the file is opened: the tests' way to see where reading
 // runs and to hold it while they look at the window.
 inline std::function<void()> g_beforePictureRead;

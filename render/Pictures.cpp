@@ -26,7 +26,9 @@ QString fileFor(const QString& resource) {
 // The width of a puzzle picture on screen, whatever its pixels.
 constexpr int PictureWidth = 400;
 
-QImage decodePuzzlePicture(const QString& resource, int pixels) {
+} // namespace
+
+QImage readPuzzlePicture(const QString& resource, int pixels) {
     QImageReader reader(resource);
     const QSize size = reader.size();
     // A JPEG decodes fastest at a half, a quarter or an eighth of its size: the smallest of
@@ -39,8 +41,10 @@ QImage decodePuzzlePicture(const QString& resource, int pixels) {
     return reader.read();
 }
 
+namespace {
+
 struct Prefetched {
-    QString resource;
+    QString file;
     int pixels = 0;
     std::future<QImage> image;
 };
@@ -77,16 +81,18 @@ QPixmap loadPicture(const QString& resource) {
     return picture;
 }
 
-void prefetchPuzzlePicture(const QString& resource) {
+void prefetchPicture(const QString& file, PictureReader read) {
+    const int pixels = largestBoardPixels();
+    prefetched() = {file, pixels, std::async(std::launch::async, read, file, pixels)};
+}
+
+QImage takePicture(const QString& file, PictureReader read) {
     Prefetched& p = prefetched();
-    p.resource = resource;
-    p.pixels = largestBoardPixels();
-    p.image = std::async(std::launch::async, decodePuzzlePicture, resource, p.pixels);
+    if (!p.image.valid() || p.file != file || p.pixels != largestBoardPixels())
+        prefetchPicture(file, read);
+    return p.image.get();
 }
 
 QPixmap loadPuzzlePicture(const QString& resource) {
-    const int pixels = largestBoardPixels();
-    Prefetched& p = prefetched();
-    const bool ready = p.image.valid() && p.resource == resource && p.pixels == pixels;
-    return puzzlePixmap(ready ? p.image.get() : decodePuzzlePicture(resource, pixels));
+    return puzzlePixmap(takePicture(resource, readPuzzlePicture));
 }

@@ -19,6 +19,13 @@ QPixmap puzzlePixmap(const QImage& image);
 // The device pixels of the largest board the primary screen allows: no puzzle picture needs more.
 int largestBoardPixels();
 
-// Starts decoding a puzzle picture on another thread (once the application object exists);
-// the next loadPuzzlePicture of it takes the result. It is the start's largest picture.
-void prefetchPuzzlePicture(const QString& resource);
+// A built-in puzzle picture decoded at no more than `pixels` a side (and no more than it has).
+QImage readPuzzlePicture(const QString& resource, int pixels);
+
+// Reading a picture file on another thread, at the largest board's pixels: `read` is
+// readPuzzlePicture or readOwnPicture (render/OwnPicture.h). prefetchPicture starts it as soon
+// as the application object exists, for the start's picture while the window is built;
+// takePicture of the same file takes that result, or starts reading and waits for it.
+using PictureReader = QImage (*)(const QString& file, int pixels);
+void prefetchPicture(const QString& file, PictureReader read);
+QImage takePicture(const QString& file, PictureReader read);

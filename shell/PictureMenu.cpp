@@ -87,9 +87,8 @@ void frmMirvel::mnuBild_Click(int Index) {
 }
 
 QPixmap frmMirvel::startPicture(rt::Integer& picture) {
-    const int pixels = largestBoardPixels();
     if (!m_startPicture.isEmpty()) {
-        const QImage image = takeOwnPicture(m_startPicture, pixels);
+        const QImage image = takePicture(m_startPicture, readOwnPicture);
         if (!image.isNull()) {
             rememberOwnPicture(m_startPicture);
             picture = OwnPicture;
@@ -103,7 +102,7 @@ QPixmap frmMirvel::startPicture(rt::Integer& picture) {
     // A file that has gone (a stick not plugged in) leaves the options as they are, so that the
     // picture comes back with the file; until then the board shows the first picture.
     const QString path = GetIniText(QStringLiteral("Optionen"), QStringLiteral("PictureFile"));
-    const QImage image = path.isEmpty() ? QImage() : takeOwnPicture(path, pixels);
+    const QImage image = path.isEmpty() ? QImage() : takePicture(path, readOwnPicture);
     if (!image.isNull())
         return puzzlePixmap(image);
     if (m_pictureMessage.isEmpty() && !path.isEmpty())

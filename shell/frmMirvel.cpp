@@ -58,7 +58,7 @@ QPixmap LoadResPicture(int id) {
 
 void PrefetchSavedPicture(const QString& commandLinePicture) {
     if (!commandLinePicture.isEmpty()) {
-        prefetchOwnPicture(commandLinePicture, largestBoardPixels());
+        prefetchPicture(commandLinePicture, readOwnPicture);
         return;
     }
     // Read as Form_Load reads it; a value it refuses is left to it to report.
@@ -67,9 +67,9 @@ void PrefetchSavedPicture(const QString& commandLinePicture) {
     if (picture == 3) {
         const QString file = GetIniText(QStringLiteral("Optionen"), QStringLiteral("PictureFile"));
         if (!file.isEmpty())
-            prefetchOwnPicture(file, largestBoardPixels());
+            prefetchPicture(file, readOwnPicture);
     } else if (picture >= 0 && picture < 100)
-        prefetchPuzzlePicture(pictureResource(101 + picture));
+        prefetchPicture(pictureResource(101 + picture), readPuzzlePicture);
 }
 
 namespace {
