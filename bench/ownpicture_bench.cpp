@@ -1,8 +1,8 @@
-// Times the player's own picture: a 24-megapixel JPEG (6000 x 4000) chosen while the board
-// shows, from the choice to the board repainted with it; and the longest the main thread was
-// busy meanwhile, as the window's answers would be late by it. Runs five times and prints each.
-// `FILE` times that picture instead.
+// Times the player's own picture, `ownpicture_bench FILE` (tools/bench-all.sh gives it a
+// 24-megapixel JPEG): from the choice to the board repainted with it, and the longest the main
+// thread was busy meanwhile, as the window's answers would be late by it. Five times.
 
+#include "BenchSupport.h"
 #include "render/Decoration.h"
 #include "render/ImageControl.h"
 #include "shell/Resources.h"
@@ -10,49 +10,17 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QImage>
-#include <QPainter>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-
-namespace {
-
-struct PaintCounter : QObject {
-    int painted = 0;
-    bool eventFilter(QObject*, QEvent* e) override { return painted += e->type() == QEvent::Paint, false; }
-};
-
-// A photo-like 6000 x 4000 JPEG: the first picture stretched, with a gradient over it so that
-// no two blocks are alike.
-QString makePhoto(const QString& folder) {
-    QImage photo = QImage(QStringLiteral(":/bitmap/101"))
-                       .scaled(6000, 4000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                       .convertToFormat(QImage::Format_RGB32);
-    QPainter p(&photo);
-    QLinearGradient shade(0, 0, 6000, 4000);
-    shade.setColorAt(0, QColor(255, 0, 0, 60)), shade.setColorAt(1, QColor(0, 0, 255, 60));
-    p.fillRect(photo.rect(), shade);
-    p.end();
-    const QString file = folder + QStringLiteral("/photo.jpg");
-    photo.save(file, "JPEG", 92);
-    return file;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initResources();
     QTimer closer; // the about box of the start-up
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    closer.start(50);
-    QTemporaryDir folder;
-    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : makePhoto(folder.path());
+    closeModalsEvery50ms(closer);
+    if (argc != 2)
+        return std::puts("usage: ownpicture_bench FILE"), 1;
+    const QString file = QString::fromLocal8Bit(argv[1]);
 
     frmMirvel form;
     form.Form_Load();

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
-packages=(xvfb python3-xlib dbus-daemon gnome-taquin sgt-puzzles)
+packages=(xvfb python3-xlib dbus-daemon gnome-taquin sgt-puzzles imagemagick) # imagemagick: bench-all.sh's photo
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 // `--shm` hands the repaints over in shared memory instead of over the socket; `--floor`
 // resizes a plain window of one colour instead, for what X alone costs.
 
+#include "BenchSupport.h"
 #include "render/BoardGeometry.h"
 #include "render/Decoration.h"
 #include "shell/Resources.h"
@@ -11,21 +12,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QTimer>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <cstdio>
 #include <xcb/xcb.h>
-
-namespace {
-
-struct PaintCounter : QObject {
-    int painted = 0;
-    bool eventFilter(QObject*, QEvent* e) override { return painted += e->type() == QEvent::Paint, false; }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     const QStringList args(argv + 1, argv + argc);
@@ -36,11 +27,7 @@ int main(int argc, char** argv) {
     if (!x11)
         return std::puts("resize_bench: needs X (QT_QPA_PLATFORM=xcb, under Xvfb)"), 1;
     QTimer closer; // the about box of the start-up
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    closer.start(50);
+    closeModalsEvery50ms(closer);
     frmMirvel form;
     QWidget floor;
     QWidget* window = &form;

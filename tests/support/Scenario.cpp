@@ -19,7 +19,7 @@
 #include <QUrl>
 #include <atomic>
 #include <map>
-#include <thread>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -118,13 +118,53 @@ void activate(frmMirvel& f) {
     QApplication::setActiveWindow(&f);
 }
 
+// The test's pictures (tests/data/pictures, made by tools/make-test-pictures.sh) in `folder`,
+// with what git cannot keep: names the options file must keep as they are, a folder, a pipe.
+void makeTestPictures(const QString& folder) {
+    QDir().mkpath(folder);
+    const QDir kept(QStringLiteral(MIRVEL_TEST_DATA "/pictures"));
+    for (const QString& name : kept.entryList(QDir::Files))
+        QFile::copy(kept.filePath(name), folder + u'/' + name);
+    for (const char* name : {"trailing ", "ends in \"", "Müller=Bild.png", "line\nbreak.png"})
+        QFile::copy(kept.filePath(u"quarters.png"_s), folder + u'/' + QString::fromUtf8(name));
+    QDir().mkpath(folder + u"/folder.png"_s);
+    ::mkfifo(QFile::encodeName(folder + u"/pipe.png"_s).constData(), 0600);
+}
+
+// The colours in the middle of a picture's four quarters, named by the channels that are full:
+// "red,green,blue,yellow" is the test's quarters picture, upright and whole.
+QString quarterColours(const QImage& image) {
+    const QStringList names = {u"black"_s, u"blue"_s, u"green"_s, {}, u"red"_s, {}, u"yellow"_s, u"white"_s};
+    const auto full = [](int v) { return v > 200 ? 1 : v < 55 ? 0 : 9; };
+    QStringList colours;
+    for (const auto& [x, y] : {std::pair(1, 1), {3, 1}, {1, 3}, {3, 3}}) {
+        const QColor c = image.pixelColor(x * image.width() / 4, y * image.height() / 4);
+        const QString name = names.value(full(c.red()) * 4 + full(c.green()) * 2 + full(c.blue()));
+        colours.append(name.isEmpty() ? u"other"_s : name);
+    }
+    return colours.join(u',');
+}
+
+// Whether the top-left quarter of what a tile shows holds drawn figures: pixels near white
+// beside pixels near black, which the quarters' plain colours do not have.
+bool showsFigures(const QImage& tile) {
+    int light = 0, dark = 0;
+    for (int y = 2; y < tile.height() / 2; ++y)
+        for (int x = 2; x < tile.width() / 2; ++x) {
+            const QColor c = tile.pixelColor(x, y);
+            light += c.lightness() > 225 && c.saturation() < 40;
+            dark += c.lightness() < 40;
+        }
+    return light > 4 && dark > 4;
+}
+
 // Where the last own picture was read (none, main, apart), and whether reading is held.
 std::atomic<int> g_readOn{0};
 std::atomic<bool> g_held{false};
 void notePictureRead() {
     g_readOn = QThread::currentThread() == qApp->thread() ? 1 : 2;
     while (g_held)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        QThread::msleep(1);
 }
 
 // "OBJECT.PROPERTY": a Qt property of the control, menu or entry of that name, of the window or
@@ -204,9 +244,9 @@ Scenario::Scenario(const QByteArray& ini, const QString& setUpWords, std::functi
     };
     ProgramInfo::setFolder(qEnvironmentVariable("MIRVEL_TEST_FOLDER", folder())); // a probe's may be given
     g_readOn = 0, g_held = false, g_beforePictureRead = notePictureRead;
+    makeTestPictures(pictures());
     if (!ini.isNull()) {
-        const QByteArray text =
-            QByteArray(ini).replace("<pics>", QFile::encodeName(ini.contains("<pics>") ? pictures() : QString()));
+        const QByteArray text = QByteArray(ini).replace("<pics>", QFile::encodeName(pictures()));
         writeFile(ProgramInfo::folder() + u"/Mirvel.ini"_s, text.contains('[') ? text : "[Optionen]\n" + text);
     }
     for (const QString& word : setUpWords.split(u' ', Qt::SkipEmptyParts))
@@ -243,24 +283,6 @@ QByteArray Scenario::ini() const {
     return readFile(ProgramInfo::folder() + u"/Mirvel.ini"_s);
 }
 
-QString Scenario::pictures() {
-    const QString folder = m_folder.path() + u"/pictures"_s;
-    if (!QFileInfo::exists(folder))
-        makeTestPictures(folder);
-    return folder;
-}
-
-// A file dropped on the window, as a file manager drops it.
-void Scenario::drop(const QString& file) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file)});
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&form(), &enter);
-    QVERIFY2(enter.isAccepted(), "the window refused the drag");
-    QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&form(), &dropped);
-}
-
 bool Scenario::waitForActivation(int before) {
     return QTest::qWaitFor([&] { return m_activations > before; }, 5000);
 }
@@ -285,9 +307,13 @@ void Scenario::setUp(const QString& word) {
         m_clicks = value.split(u',');
     else if (key == u"own") // the picture menu's own entry, answered with that file
         m_ownFile = value, form().mnuBild[3]->trigger();
-    else if (key == u"drop")
-        drop(pictures() + u'/' + value);
-    else if (key == u"arg")
+    else if (key == u"drop") { // as a file manager drops it
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(pictures() + u'/' + value)});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&form(), &enter), QApplication::sendEvent(&form(), &dropped);
+    } else if (key == u"arg")
         m_startArgument = value;
     else if (key == u"hold") // reading a picture waits until "release"
         g_held = value == u"on";
@@ -438,12 +464,9 @@ QString Scenario::read(const QString& name, const QString& want) {
                  f.client->testAttribute(Qt::WA_SetCursor) && f.client->cursor().shape() == Qt::BusyCursor;
              return QApplication::overrideCursor() || board ? u"busy"_s : u"normal"_s;
          }},
-        {u"quarters"_s, [&] { return quarterColours(f.PicClip1.Picture()); }},
+        {u"quarters"_s, [&] { return quarterColours(f.PicClip1.Picture().toImage()); }},
         {u"picture"_s, [&] { return u"%1x%2"_s.arg(f.PicClip1.Picture().width()).arg(f.PicClip1.Picture().height()); }},
-        {u"read"_s,
-         [] {
-             return QStringList{u"none"_s, u"main"_s, u"apart"_s}.value(g_readOn);
-         }},
+        {u"read"_s, [] { return u"none main apart"_s.split(u' ')[g_readOn]; }},
         {u"numbered"_s,
          [&] {
              return cells(f, [&](int i) {
@@ -459,11 +482,7 @@ QString Scenario::read(const QString& name, const QString& want) {
                  keys += (stored(u"Highscore/"_s + num(n)) != u"-") + (stored(u"Highscore/Name"_s + num(n)) != u"-");
              return num(keys);
          }},
-        {u"ini"_s,
-         [&] {
-             QString text = QString::fromUtf8(ini()).replace(u'\n', u'|');
-             return QFileInfo::exists(m_folder.path() + u"/pictures"_s) ? text.replace(pictures(), u"<pics>"_s) : text;
-         }},
+        {u"ini"_s, [&] { return QString::fromUtf8(ini()).replace(u'\n', u'|').replace(pictures(), u"<pics>"_s); }},
         {u"userini"_s,
          [&] { return QString::fromUtf8(readFile(userFolder() + u"/Mirvel.ini"_s)).replace(u'\n', u'|'); }},
         {u"best"_s, [&] { return stored(u"Highscore/"_s + num(k)) + u'/' + stored(u"Highscore/Name"_s + num(k)); }},

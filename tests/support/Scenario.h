@@ -10,7 +10,6 @@
 #include "support/ProgramTexts.h"
 #include "support/Table.h"
 #include "support/TestMain.h"
-#include "support/TestPictures.h"
 #include "support/Unprivileged.h"
 #include "support/UrlCatcher.h"
 
@@ -76,8 +75,7 @@ private:
     QString read(const QString& name, const QString& want);
     void answer(QWidget* window);
     void beforeStart();
-    QString pictures(); // the test's pictures, made at the first use
-    void drop(const QString& file);
+    QString pictures() const { return m_folder.path() + QStringLiteral("/pictures"); } // the test's
     bool waitForActivation(int before);
 
     QTemporaryDir m_folder;
