@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 
 namespace {
 
@@ -83,15 +82,9 @@ QImage readOwnPicture(const QString& path, int pixels) {
     QImage image = reader.read();
     if (image.isNull() || !isWhole(path, format))
         return {};
-    if (image.hasAlphaChannel()) {
-        QImage opaque(image.size(), QImage::Format_RGB32);
-        opaque.fill(Qt::black);
-        QPainter(&opaque).drawImage(0, 0, image);
-        image = std::move(opaque);
-    }
     if (image.width() != image.height() || image.width() < LeastSide) {
         const int to = qMax(LeastSide, qMin(image.width(), image.height()));
         image = image.scaled(to, to, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image.convertToFormat(QImage::Format_RGB32); // transparent parts over black
 }

@@ -18,8 +18,8 @@ convert -size 200x200 xc:white quarters.png xc:white +append +repage wide.png
 convert -size 200x200 xc:white quarters.png xc:white -append +repage tall.png
 # The wide one stored turned a quarter to the left, with an EXIF orientation that turns it back.
 convert wide.png -rotate -90 -quality 95 sideways.jpg
-# Transparent white over red: shown, the top half is black.
-convert -size 100x50 xc:'rgba(255,255,255,0)' -size 100x50 xc:red -append +repage -define png:color-type=6 alpha.png
+# Transparent white over red, large enough not to be enlarged: shown, the top half is black.
+convert -size 400x200 xc:'rgba(255,255,255,0)' -size 400x200 xc:red -append +repage -define png:color-type=6 alpha.png
 # No pictures.
 printf 'This is a text, whatever its name says.\n' > text.png
 : > empty.png

@@ -99,8 +99,7 @@ private slots:
             row["after"].toUtf8());
     }
 
-    // A file name comes back from the options file as it went in, whatever its ends hold, and
-    // beside other keys.
+    // A file name comes back from the options file as it went in, whatever its ends hold.
     void textKept() {
         for (const QByteArray name :
              {"/a/b.png", "/a/b ", " /a", "\"/x\"", "'y'", "/x\"", "/k=v;[s]", "/t\t", "/\xc3\xbc\"\"", "\"", "  "}) {

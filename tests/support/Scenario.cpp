@@ -118,8 +118,7 @@ void activate(frmMirvel& f) {
     QApplication::setActiveWindow(&f);
 }
 
-// The test's pictures (tests/data/pictures, made by tools/make-test-pictures.sh) in `folder`,
-// with what git cannot keep: names the options file must keep as they are, a folder, a pipe.
+// tests/data/pictures in `folder`, and what git cannot keep: odd names, a folder, a pipe.
 void makeTestPictures(const QString& folder) {
     QDir().mkpath(folder);
     const QDir kept(QStringLiteral(MIRVEL_TEST_DATA "/pictures"));
@@ -131,8 +130,7 @@ void makeTestPictures(const QString& folder) {
     ::mkfifo(QFile::encodeName(folder + u"/pipe.png"_s).constData(), 0600);
 }
 
-// The colours in the middle of a picture's four quarters, named by the channels that are full:
-// "red,green,blue,yellow" is the test's quarters picture, upright and whole.
+// The colours amid a picture's quarters: "red,green,blue,yellow" for quarters.png, upright.
 QString quarterColours(const QImage& image) {
     const QStringList names = {u"black"_s, u"blue"_s, u"green"_s, {}, u"red"_s, {}, u"yellow"_s, u"white"_s};
     const auto full = [](int v) { return v > 200 ? 1 : v < 55 ? 0 : 9; };
@@ -145,8 +143,7 @@ QString quarterColours(const QImage& image) {
     return colours.join(u',');
 }
 
-// Whether the top-left quarter of what a tile shows holds drawn figures: pixels near white
-// beside pixels near black, which the quarters' plain colours do not have.
+// Whether a tile's top-left quarter holds figures: pixels near white beside ones near black.
 bool showsFigures(const QImage& tile) {
     int light = 0, dark = 0;
     for (int y = 2; y < tile.height() / 2; ++y)
@@ -252,12 +249,9 @@ Scenario::Scenario(const QByteArray& ini, const QString& setUpWords, std::functi
     for (const QString& word : setUpWords.split(u' ', Qt::SkipEmptyParts))
         setUp(word);
     m_form = std::make_unique<frmMirvel>();
-    if (!m_startArgument.isEmpty()) { // as main() takes it: relative to the folder it starts in
-        const QString here = QDir::currentPath();
-        QDir::setCurrent(pictures());
-        m_form->setStartPicture(commandLinePicture({m_startArgument}));
+    const QString here = QDir::currentPath(); // the command line's file, relative to where it starts
+    QDir::setCurrent(pictures()), m_form->setStartPicture(commandLinePicture({m_startArgument})),
         QDir::setCurrent(here);
-    }
     if (m_placed)
         m_form->restorePlacement();
     m_form->Form_Load();
@@ -465,7 +459,11 @@ QString Scenario::read(const QString& name, const QString& want) {
              return QApplication::overrideCursor() || board ? u"busy"_s : u"normal"_s;
          }},
         {u"quarters"_s, [&] { return quarterColours(f.PicClip1.Picture().toImage()); }},
-        {u"picture"_s, [&] { return u"%1x%2"_s.arg(f.PicClip1.Picture().width()).arg(f.PicClip1.Picture().height()); }},
+        {u"picture"_s,
+         [&] { // its pixels, and whether it is not opaque
+             const QPixmap& p = f.PicClip1.Picture();
+             return u"%1x%2%3"_s.arg(p.width()).arg(p.height()).arg(p.hasAlphaChannel() ? u" with alpha"_s : u""_s);
+         }},
         {u"read"_s, [] { return u"none main apart"_s.split(u' ')[g_readOn]; }},
         {u"numbered"_s,
          [&] {
