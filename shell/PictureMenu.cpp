@@ -186,6 +186,7 @@ void frmMirvel::cancelOwnPicture() {
 void frmMirvel::showPictureMessage(const QString& path) {
     QMessageBox box(QMessageBox::Warning, ProgramInfo::title(), text(155).arg(QFileInfo(path).fileName()),
                     QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText); // a file may be named "<b>...</b>.png"
     box.exec();
 }
 
