@@ -31,7 +31,6 @@ public:
     // Draws the number of the piece it shows (piece + 1) in its top-left corner, for pictures
     // whose pieces are hard to tell apart. An image showing no piece shows no number.
     void setNumberShown(bool shown);
-    bool NumberShown() const { return m_numberShown; }
 
     double Left() const { return m_geometry.left(); }
     double Top() const { return m_geometry.top(); }
