@@ -203,16 +203,18 @@ void frmMirvel::dropEvent(QDropEvent* event) {
     reportUntrapped("frmMirvel", "Form_DragDrop", [&] { OpenOwnPicture(path); });
 }
 
+void frmMirvel::showNumbers() {
+    mnuShowNumbers->setChecked(ShowNumbers != 0);
+    for (ImageControl* tile : imgPuzz)
+        if (tile) // a start-up whose tiles could not all be made
+            tile->setNumberShown(ShowNumbers != 0);
+}
+
 void frmMirvel::mnuShowNumbers_Click() {
     Procedure p("frmMirvel", "mnuShowNumbers_Click");
     p.run({
         [&] { ShowNumbers = rt::Not(ShowNumbers); },
-        [&] {
-            mnuShowNumbers->setChecked(ShowNumbers != 0);
-            for (ImageControl* tile : imgPuzz)
-                if (tile)
-                    tile->setNumberShown(ShowNumbers != 0);
-        },
+        [&] { showNumbers(); },
         [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("ShowNumbers"), rt::Str(ShowNumbers)); },
     });
 }

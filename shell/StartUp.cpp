@@ -60,10 +60,7 @@ void frmMirvel::Form_Load() {
         },
         [&] {
             ShowNumbers = rt::toBoolean(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("ShowNumbers"), 0) != 0);
-            mnuShowNumbers->setChecked(ShowNumbers != 0);
-            for (ImageControl* tile : imgPuzz)
-                if (tile)
-                    tile->setNumberShown(ShowNumbers != 0);
+            showNumbers();
         },
         [&] { IsSolved = rt::True; },
         [&] { client->paintBackground(imgHinterg->Picture()); },

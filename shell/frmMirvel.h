@@ -164,6 +164,7 @@ private:
     void cancelOwnPicture();
     void showPictureMessage(const QString& path);
     void checkPicture(int Index);
+    void showNumbers(); // the menu's check mark and the tiles follow ShowNumbers
 
     void notePlacementChange();
     QString currentPlacement() const;
