@@ -74,8 +74,8 @@ const QPixmap& bevelOf(QSize size) {
 // on any picture, a quarter of the tile high. Drawn once for each number, size and pixel ratio,
 // as a resize repaints every tile.
 QPixmap numberOf(int number, QSize tile, qreal ratio) {
-    static QHash<QString, QPixmap> drawn;
-    const QString key = QStringLiteral("%1/%2/%3").arg(number).arg(tile.height()).arg(ratio);
+    static QHash<quint64, QPixmap> drawn;
+    const quint64 key = quint64(number) | quint64(tile.height()) << 16 | quint64(qRound(ratio * 100)) << 40;
     if (const auto it = drawn.constFind(key); it != drawn.constEnd())
         return *it;
     if (drawn.size() > 512) // a drag through many sizes
