@@ -11,8 +11,10 @@
 #include "shell/Accessibility.h"
 #include "shell/Allgemein.h"
 #include "shell/FileLocations.h"
+#include "shell/Globals.h"
 #include "shell/PrivateProfile.h"
 #include "shell/WindowPlacement.h"
+#include "sound/WaveOut.h"
 
 #include <QAction>
 #include <QApplication>
@@ -264,6 +266,9 @@ void frmMirvel::showEvent(QShowEvent* event) {
         // The first activation follows the first layout, as the window system orders them.
         QTimer::singleShot(0, this,
                            [this] { reportUntrapped("frmMirvel", "Form_Activate", [this] { Form_Activate(); }); });
+        // The sound effects' libraries load on another core while the window first paints.
+        if (SoundOn)
+            QTimer::singleShot(0, this, [] { WaveOut::preload(); });
         // A picture the start could not open is said once the window shows.
         if (!m_pictureMessage.isEmpty())
             QTimer::singleShot(0, this, [this] {

@@ -30,7 +30,11 @@ void frmMirvel::mnuPlaySounds_Click() {
     Procedure p("frmMirvel", "mnuPlaySounds_Click");
     p.run({
         [&] { SoundOn = rt::Not(SoundOn); },
-        [&] { mnuPlaySounds->setChecked(SoundOn != 0); },
+        [&] {
+            mnuPlaySounds->setChecked(SoundOn != 0);
+            if (SoundOn)
+                WaveOut::preload(); // turned on: the first sound need not wait for its libraries
+        },
         [&] { WriteIniString(QStringLiteral("Optionen"), QStringLiteral("PlaySound"), rt::Str(SoundOn)); },
     });
 }

@@ -8,7 +8,10 @@
 // layout; the entry returns the module's table, whose first member is the version it was built
 // with.
 
-#include <QtGlobal>
+#include <QCoreApplication>
+#include <QThreadPool>
+#include <atomic>
+#include <functional>
 
 namespace module {
 // The entry of the module beside the program, or null: silently when there is no such file,
@@ -28,6 +31,27 @@ template <class Api> const Api* loadModule() {
         return api && module::takes(Api::File, api->version, Api::Version, Api::Silenced) ? api : nullptr;
     }();
     return loaded;
+}
+
+// Loading a module on another thread, ahead of its first use, so that no press waits for its
+// libraries: preloadModule starts it once and then runs `then` on the main thread;
+// moduleLoading says whether that load is under way (loadModule would wait for it).
+template <class Api> std::atomic<int>& moduleLoadState() { // 0 not asked, 1 loading, 2 done
+    static std::atomic<int> state{0};
+    return state;
+}
+template <class Api> void preloadModule(std::function<void()> then) {
+    int notAsked = 0;
+    if (!moduleLoadState<Api>().compare_exchange_strong(notAsked, 1))
+        return;
+    QThreadPool::globalInstance()->start([then = std::move(then)] {
+        loadModule<Api>();
+        moduleLoadState<Api>() = 2;
+        QMetaObject::invokeMethod(qApp, then, Qt::QueuedConnection);
+    });
+}
+template <class Api> bool moduleLoading() {
+    return moduleLoadState<Api>() == 1;
 }
 
 #define MIRVEL_MODULE_ENTRY extern "C" __attribute__((visibility("default")))

@@ -6,7 +6,12 @@
 #include <QByteArray>
 
 namespace WaveOut {
-// Returns whether the sound is now playing.
+// Returns whether the sound is now playing. While the output's module is being loaded, the sound
+// waits for it, and is played once it is there if that is no more than 50 ms late.
 bool play(const QByteArray& waveFile);
 void stop();
+// Loads the output's module on another thread (once the window shows), so that the first sound
+// does not stall the press that asks for it.
+void preload();
+bool loading();
 } // namespace WaveOut
