@@ -14,7 +14,7 @@ namespace {
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // The synthesizer and its SoundFont: loading a font takes a tenth of a second or more, so it
-// happens once, when the first tune is opened.
+// happens once, on the thread that loads this module (or with the first tune).
 struct Engine {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
@@ -106,6 +106,7 @@ fluid_player_t* player(const void* tune) {
 
 const FluidApi api = {
     FluidApi::Version,
+    [] { engine(); },
     open,
     [](void* tune) { delete static_cast<Tune*>(tune); },
     [](void* tune) { fluid_player_play(player(tune)); },

@@ -3,6 +3,10 @@
 // made once and kept. Opening fails, at once, when the synthesizer module cannot be loaded,
 // or there is no SoundFont, no audio output or no playable file: the tune is then simply not
 // heard.
+//
+// The module and its SoundFont load on another thread, started by the first open: a tune opened
+// meanwhile waits for them, playing or not as it was told, and is then opened for real. If it
+// cannot be, it ends there, as a tune played to its end (stopped, of length 0).
 
 #include <QByteArray>
 #include <memory>
@@ -23,5 +27,10 @@ public:
 
 private:
     explicit FluidTune(void* tune) : m_tune(tune) {}
-    void* m_tune; // the module's own
+    static void synthesizerReady();
+
+    void* m_tune;             // the module's own; null while waiting, or when it could not be opened
+    bool m_waiting = false;   // for the module to load
+    QByteArray m_waitingFile; // meanwhile
+    bool m_playWanted = false;
 };

@@ -34,24 +34,36 @@ template <class Api> const Api* loadModule() {
 }
 
 // Loading a module on another thread, ahead of its first use, so that no press waits for its
-// libraries: preloadModule starts it once and then runs `then` on the main thread;
-// moduleLoading says whether that load is under way (loadModule would wait for it).
-template <class Api> std::atomic<int>& moduleLoadState() { // 0 not asked, 1 loading, 2 done
-    static std::atomic<int> state{0};
+// libraries. preloadModule starts it once: it loads the module and, when the table has one, runs
+// its prepare() there too, then runs `then` on the main thread. Until then moduleReady is false,
+// and loadModule would wait for that thread.
+namespace module {
+enum class Load { NotAsked, Loading, Ready };
+template <class Api> std::atomic<Load>& loadState() {
+    static std::atomic<Load> state{Load::NotAsked};
     return state;
 }
+// Tests hold a module's load here (on the loading thread, the module loaded but not yet ready).
+inline std::function<void(const char* file)> g_afterLoad;
+} // namespace module
+
 template <class Api> void preloadModule(std::function<void()> then) {
-    int notAsked = 0;
-    if (!moduleLoadState<Api>().compare_exchange_strong(notAsked, 1))
+    auto notAsked = module::Load::NotAsked;
+    if (!module::loadState<Api>().compare_exchange_strong(notAsked, module::Load::Loading))
         return;
     QThreadPool::globalInstance()->start([then = std::move(then)] {
-        loadModule<Api>();
-        moduleLoadState<Api>() = 2;
+        const Api* api = loadModule<Api>();
+        if constexpr (requires { api->prepare(); })
+            if (api)
+                api->prepare();
+        if (module::g_afterLoad)
+            module::g_afterLoad(Api::File);
+        module::loadState<Api>() = module::Load::Ready;
         QMetaObject::invokeMethod(qApp, then, Qt::QueuedConnection);
     });
 }
-template <class Api> bool moduleLoading() {
-    return moduleLoadState<Api>() == 1;
+template <class Api> bool moduleReady() {
+    return module::loadState<Api>() == module::Load::Ready;
 }
 
 #define MIRVEL_MODULE_ENTRY extern "C" __attribute__((visibility("default")))

@@ -6,15 +6,11 @@
 
 #include <QElapsedTimer>
 #include <optional>
+#include <utility>
 
 namespace {
 
-const AudioApi* g_audio = nullptr; // once the first sound has loaded it
-
-// Loaded with the first sound; null when the module cannot be used.
-const AudioApi* audio() {
-    return g_audio = loadModule<AudioApi>();
-}
+const AudioApi* g_audio = nullptr; // once the module is ready: nothing plays before
 
 // A sound asked for while the module loads, and since when.
 struct Waiting {
@@ -32,17 +28,13 @@ namespace WaveOut {
 
 void stop() {
     g_waiting.reset();
-    if (g_audio) // nothing plays before the first sound
+    if (g_audio)
         g_audio->stop();
-}
-
-bool loading() {
-    return moduleLoading<AudioApi>();
 }
 
 void preload() {
     preloadModule<AudioApi>([] {
-        g_audio = loadModule<AudioApi>(); // there already: no wait
+        g_audio = loadModule<AudioApi>(); // loaded already: no wait
         if (const std::optional<Waiting> waiting = std::exchange(g_waiting, std::nullopt);
             waiting && waiting->asked.elapsed() <= LatestMs)
             play(waiting->waveFile);
@@ -51,13 +43,14 @@ void preload() {
 
 bool play(const QByteArray& waveFile) {
     stop();
-    if (loading()) {
+    if (!moduleReady<AudioApi>()) {
         g_waiting = Waiting{waveFile, {}};
         g_waiting->asked.start();
+        preload();
         return false;
     }
     const std::optional<Wave> wave = parseWave(waveFile);
-    const AudioApi* out = wave ? audio() : nullptr;
+    const AudioApi* out = wave ? loadModule<AudioApi>() : nullptr;
     return out && out->play(wave->sampleRate, wave->channels, wave->bitsPerSample, wave->samples.constData(),
                             wave->samples.size());
 }

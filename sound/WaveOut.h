@@ -2,16 +2,15 @@
 // The wave output: plays a wave file's samples from memory and returns at once. A new sound
 // cuts off the one still playing, whose bytes are released only after it has been stopped.
 // A sound that cannot be played (no sound device, an unusable file) is simply not heard.
+// Its module (see Module.h) loads on another thread; a sound asked for meanwhile is played once
+// the module is there, unless that is more than 50 ms late: it would no longer go with its press.
 
 #include <QByteArray>
 
 namespace WaveOut {
-// Returns whether the sound is now playing. While the output's module is being loaded, the sound
-// waits for it, and is played once it is there if that is no more than 50 ms late.
+// Returns whether the sound is now playing (false while it waits for the module).
 bool play(const QByteArray& waveFile);
 void stop();
-// Loads the output's module on another thread (once the window shows), so that the first sound
-// does not stall the press that asks for it.
+// Starts loading the module, so that the first sound need not wait for it.
 void preload();
-bool loading();
 } // namespace WaveOut
