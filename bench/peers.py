@@ -32,6 +32,7 @@ BIN = os.path.join(REPO, "build", "bin")
 SHOTS = os.path.join(REPO, "build", "peers")
 RUNS = int(os.environ.get("PEERS_RUNS", 7))  # launches per program (and one warm-up)
 PRESSES = int(os.environ.get("PEERS_PRESSES", 40))  # tile presses per program
+STARTS = int(os.environ.get("PEERS_STARTS", 10))  # Mirvel launches whose first Start is timed
 IDLE = float(os.environ.get("PEERS_IDLE", 10))  # seconds per idle window
 ONLY = [k for k in os.environ.get("PEERS_ONLY", "").split(",") if k]  # peers (taquin, fifteen) for a quick look
 QUIET = 1.0  # a picture unchanged this long is the final one
@@ -343,6 +344,23 @@ def start_game(run):
         raise Unmeasurable("Mirvel: the traffic light started no clock")
 
 
+def first_start(run):
+    """Milliseconds from pressing Mirvel's traffic light, the first Start of the launch, to the first
+    change of the board (it is shuffled in the handler, before anything is painted)."""
+    scr = run.scr
+    top = run.client_top()
+    bx, by, size, n = run.prog.board
+    board = (run.rect[0] + bx, run.rect[1] + by + top, size * n, size * n)
+    scr.move(*run.to_screen(598, top + 85))
+    scr.settle(board, limit=2, quiet=0.25)
+    base = scr.grab(board)
+    dt = scr.first_change(board, base, scr.click())
+    scr.move(*SCREEN)
+    if dt is None:
+        raise Unmeasurable("Mirvel: its first Start changed nothing on the board within 1 s")
+    return dt * 1000
+
+
 def start_xvfb():
     r, w = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "%dx%dx24" % SCREEN, "-br",
@@ -502,6 +520,19 @@ def main():
                 finally:
                     run.stop()
             attempt("press to click", "Mirvel", clicks)
+
+            # The first Start of each launch plays the first sound, the start chime, here heard.
+            starts = []
+            for i in range(STARTS):
+                def start():
+                    run = Run(progs[0], scr, base_env, pulse=server)
+                    try:
+                        starts.append(first_start(run))
+                    finally:
+                        run.stop()
+                attempt("first Start", "Mirvel", start)
+            if starts:
+                fig["mirvel"].update(start=med(starts), start_max=max(starts))
             pulse.terminate()
             pulse.wait()
             if tune_cpu:
@@ -569,7 +600,10 @@ def report(progs, fig, notes, faults, res, load0, load1):
         ("game_cpu", "idle in a game: CPU", "ms/s", 2, None),
         ("game_wake", "idle in a game: wake-ups", "/s", 1, ("1 /s", lambda m, f, ps: m <= 1.05)),
         ("input", "input: press → screen changed, median", "ms", 2, ("< 5 ms", lambda m, f, ps: m < 5)),
-        ("input_max", "input: press → screen changed, slowest", "ms", 2, None),
+        ("input_max", "input: press → screen changed, slowest", "ms", 2, ("< 5 ms", lambda m, f, ps: m < 5)),
+        ("start", "first Start of a launch → board changed, median ²", "ms", 2, None),
+        ("start_max", "first Start of a launch → board changed, slowest ²", "ms", 2,
+         ("< 5 ms", lambda m, f, ps: m < 5)),
     ]
     keys = [p.key for p in progs]
     head = ["measure", "unit"] + [p.title for p in progs] + ["Mirvel target", "met"]
@@ -599,6 +633,8 @@ def report(progs, fig, notes, faults, res, load0, load1):
     print()
     print(f"Medians of {RUNS} launches per program (after one warm-up launch each; music on: "
           f"{max(3, RUNS // 2)} launches), {PRESSES} presses, idle over one {IDLE:.0f} s window each; "
+          f"² {STARTS} launches with the private sound server, the traffic light pressed once the main "
+          f"window is painted; "
           f"(×) is the ratio to the Qt floor. Peers in a game: after the presses (neither has a clock). "
           f"Floor input: its menu title pressed. Screen read-back period (resolution): "
           f"{res.get('paint', 0):.2f} ms for a whole window, {res.get('input', 0):.2f} ms for the cells "

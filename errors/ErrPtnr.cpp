@@ -2,6 +2,7 @@
 
 #include "errors/Err.h"
 #include "errors/WrapButton.h"
+#include "render/Pictures.h"
 #include "shell/ProgramInfo.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ ErrPtnr& ErrPtnr::instance() {
 ErrPtnr::ErrPtnr() {
     setObjectName(QStringLiteral("ErrPtnr"));
     setWindowTitle(QStringLiteral("Fehler / Error! "));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/stop.png")));
+    setWindowIcon(QIcon(loadPicture(QStringLiteral(":/icons/stop.png"))));
     setModal(true);
     QFont small = font();
     small.setPointSizeF(8.25);

@@ -2,6 +2,8 @@
 
 #include "errors/RuntimeError.h"
 
+#include <utility>
+
 QRect clipCellRect(QSize picture, int rows, int cols, int index) {
     const int w = picture.width() / cols;
     const int h = picture.height() / rows;
@@ -27,8 +29,14 @@ void PictureClip::setCols(int cols) {
     m_cols = cols;
 }
 
+const QPixmap& PictureClip::Picture() const {
+    if (m_later)
+        m_picture = std::exchange(m_later, nullptr)();
+    return m_picture;
+}
+
 QPixmap PictureClip::GraphicCell(int index) const {
-    if (m_picture.isNull())
+    if (Picture().isNull())
         raiseError(ErrNo::InvalidCall, QStringLiteral("No picture"));
     if (index < 0 || index >= m_rows * m_cols)
         raiseError(ErrNo::SubscriptOutOfRange);

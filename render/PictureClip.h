@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
 // The rectangle of cell index in a picture of the given size; pure, for the tests.
 QRect clipCellRect(QSize picture, int rows, int cols, int index);
@@ -15,8 +16,17 @@ QPixmap scaledCell(const QPixmap& cell, double side, qreal ratio);
 
 class PictureClip {
 public:
-    void setPicture(const QPixmap& picture) { m_picture = picture; }
-    const QPixmap& Picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture) {
+        m_picture = picture;
+        m_later = nullptr;
+    }
+    // A picture still being read on another thread, taken when it is first needed: what comes
+    // before (the about box) need not wait for it.
+    void setPictureLater(std::function<QPixmap()> later) {
+        m_picture = QPixmap();
+        m_later = std::move(later);
+    }
+    const QPixmap& Picture() const;
     void setRows(int rows);
     void setCols(int cols);
     int Rows() const { return m_rows; }
@@ -25,7 +35,8 @@ public:
     QPixmap GraphicCell(int index) const;
 
 private:
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    mutable std::function<QPixmap()> m_later;
     int m_rows = 1;
     int m_cols = 1;
 };

@@ -86,29 +86,34 @@ void frmMirvel::mnuBild_Click(int Index) {
     WriteIniString(QStringLiteral("Optionen"), QStringLiteral("picture"), rt::Str(Index));
 }
 
-QPixmap frmMirvel::startPicture(rt::Integer& picture) {
+void frmMirvel::startPicture(rt::Integer& picture) {
     if (!m_startPicture.isEmpty()) {
         const QImage image = takePicture(m_startPicture, readOwnPicture);
         if (!image.isNull()) {
             rememberOwnPicture(m_startPicture);
             picture = OwnPicture;
-            return puzzlePixmap(image);
+            PicClip1.setPicture(puzzlePixmap(image));
+            return;
         }
         m_pictureMessage = m_startPicture;
     }
     picture = GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Picture"), 0);
-    if (picture != OwnPicture)
-        return LoadResPicture(101 + picture);
+    if (picture != OwnPicture) {
+        PicClip1.setPictureLater(LoadResPictureLater(101 + picture));
+        return;
+    }
     // A file that has gone (a stick not plugged in) leaves the options as they are, so that the
     // picture comes back with the file; until then the board shows the first picture.
     const QString path = GetIniText(QStringLiteral("Optionen"), QStringLiteral("PictureFile"));
     const QImage image = path.isEmpty() ? QImage() : takePicture(path, readOwnPicture);
-    if (!image.isNull())
-        return puzzlePixmap(image);
+    if (!image.isNull()) {
+        PicClip1.setPicture(puzzlePixmap(image));
+        return;
+    }
     if (m_pictureMessage.isEmpty() && !path.isEmpty())
         m_pictureMessage = path;
     picture = 0;
-    return LoadResPicture(101);
+    PicClip1.setPictureLater(LoadResPictureLater(101));
 }
 
 void frmMirvel::chooseOwnPicture() {

@@ -54,7 +54,7 @@ void frmMirvel::Form_Load() {
             mnuPlaySounds->setChecked(SoundOn != 0);
         },
         [&] {
-            PicClip1.setPicture(startPicture(picture));
+            startPicture(picture);
             mnuBild(picture)->setChecked(true);
             m_pictureShown = picture;
         },

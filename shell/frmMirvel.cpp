@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -58,6 +59,12 @@ QPixmap LoadResPicture(int id) {
     return picture;
 }
 
+std::function<QPixmap()> LoadResPictureLater(int id) {
+    if (!QFile::exists(pictureResource(id)))
+        raiseError(ErrNo::ResourceNotFound);
+    return [id] { return LoadResPicture(id); };
+}
+
 void PrefetchSavedPicture(const QString& commandLinePicture) {
     if (!commandLinePicture.isEmpty()) {
         prefetchPicture(commandLinePicture, readOwnPicture);
@@ -93,7 +100,6 @@ frmMirvel::frmMirvel() {
     installTileAccessibility();
     setObjectName(QStringLiteral("frmMirvel"));
     setWindowTitle(QStringLiteral("Mirvel"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/mirvel.png")));
     createMenus();
     createControls();
     connectEvents();

@@ -156,7 +156,7 @@ private:
     void placeTiles(const BoardGeometry& g, rt::Integer N, bool show);
     void pressNeighbourOfBlank(int rowStep, int colStep);
 
-    QPixmap startPicture(rt::Integer& picture);
+    void startPicture(rt::Integer& picture); // into PicClip1
     void chooseOwnPicture();
     void ownPictureRead(int request, const QString& path, const QImage& image);
     void rememberOwnPicture(const QString& path);
@@ -189,6 +189,9 @@ private:
 
 // A picture resource of the program by number (":/bitmap/101"...); error 326 when missing.
 QPixmap LoadResPicture(int id);
+// The same, read on another thread since the start (PrefetchSavedPicture) and taken when first
+// needed; a resource that does not exist is error 326 at once.
+std::function<QPixmap()> LoadResPictureLater(int id);
 // The picture file of the command line ("mirvel FILE", the arguments after the program's name),
 // absolute; an empty text when there is none.
 QString commandLinePicture(const QStringList& arguments);
