@@ -8,17 +8,18 @@
 #include "shell/frmMirvel.h"
 
 #include <QTimer>
+#include <numeric>
+#include <vector>
 
 void frmMirvel::Shuffle() {
     Procedure p("frmMirvel", "Shuffle");
     const rt::Integer N = GridSize;
     rt::Integer c = 0, r = 0;
+    // The walk moves cell numbers: which cell's tile each cell holds. The tiles take their
+    // places once at the end, so that thousands of exchanges cost no drawing.
+    std::vector<rt::Integer> holds(static_cast<size_t>(N) * N);
+    std::iota(holds.begin(), holds.end(), 0);
     p.run({
-        [&] {
-            // Hidden, so that thousands of exchanges are not drawn one by one.
-            for (rt::Integer i = 0; i < rt::mul(N, N); ++i)
-                imgPuzz(i)->hide();
-        },
         [&] {
             c = rt::mod(EmptyCell, N);
             r = rt::idiv(EmptyCell, N);
@@ -30,19 +31,31 @@ void frmMirvel::Shuffle() {
                 if (!stepEmptyCell(d, N, c, r))
                     continue; // pointed out of the board: draw again, uncounted
                 const rt::Integer n = rt::checked(r * N + c);
-                ImageControl* from = imgPuzz(n);
-                ImageControl* to = imgPuzz(EmptyCell);
-                to->setTag(from->Tag());
-                to->setPicture(from->Picture(), from->Piece());
-                // The cell the empty cell moved into never keeps a tile number.
-                from->setTag(QString());
+                holds[EmptyCell] = holds[n];
                 EmptyCell = n;
                 ++i;
             }
         },
         [&] {
+            struct Tile {
+                QString tag;
+                QPixmap picture;
+                int piece;
+            };
+            std::vector<Tile> before;
             for (rt::Integer i = 0; i < rt::mul(N, N); ++i)
-                imgPuzz(i)->show();
+                before.push_back({imgPuzz(i)->Tag(), imgPuzz(i)->Picture(), imgPuzz(i)->Piece()});
+            for (rt::Integer i = 0; i < rt::mul(N, N); ++i) {
+                if (imgPuzz(i)->isHidden()) // every cell of the board shows, whatever came before
+                    imgPuzz(i)->show();
+                if (holds[i] == i)
+                    continue;
+                const Tile& tile = before[holds[i]];
+                imgPuzz(i)->setTag(tile.tag);
+                imgPuzz(i)->setPicture(tile.picture, tile.piece);
+            }
+            // The cell the empty cell ended in holds no tile number.
+            imgPuzz(EmptyCell)->setTag(QString());
         },
         [&] { imgPuzz(EmptyCell)->setPicture(imgLeer->Picture()); },
         [&] { IsSolved = rt::False; },

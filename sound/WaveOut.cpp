@@ -5,6 +5,7 @@
 #include "sound/WaveFile.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <optional>
 #include <utility>
 
@@ -12,22 +13,45 @@ namespace {
 
 const AudioApi* g_audio = nullptr; // once the module is ready: nothing plays before
 
-// A sound asked for while the module loads, and since when.
-struct Waiting {
+// The sound asked for last, not yet handed to the output, and since when.
+struct Asked {
     QByteArray waveFile;
-    QElapsedTimer asked;
+    QElapsedTimer since;
 };
-std::optional<Waiting> g_waiting;
+std::optional<Asked> g_asked;
 
 // Later than this, a sound no longer goes with the press that asked for it.
 constexpr qint64 LatestMs = 50;
+
+// The output is started from the event loop, after the press's own work has been drawn: opening
+// a stream to the sound server takes milliseconds that the screen need not wait for.
+void handOver() {
+    if (const std::optional<Asked> asked = std::exchange(g_asked, std::nullopt);
+        asked && g_audio && asked->since.elapsed() <= LatestMs) {
+        if (const std::optional<Wave> wave = parseWave(asked->waveFile))
+            g_audio->play(wave->sampleRate, wave->channels, wave->bitsPerSample, wave->samples.constData(),
+                          wave->samples.size());
+    }
+}
+
+// A zero timer runs once the posted events, the repaint among them, have been handled.
+QTimer& handOverTimer() {
+    static QTimer* timer = [] {
+        auto* t = new QTimer(qApp);
+        t->setSingleShot(true);
+        t->setInterval(0);
+        QObject::connect(t, &QTimer::timeout, handOver);
+        return t;
+    }();
+    return *timer;
+}
 
 } // namespace
 
 namespace WaveOut {
 
 void stop() {
-    g_waiting.reset();
+    g_asked.reset();
     if (g_audio)
         g_audio->stop();
 }
@@ -35,24 +59,21 @@ void stop() {
 void preload() {
     preloadModule<AudioApi>([] {
         g_audio = loadModule<AudioApi>(); // loaded already: no wait
-        if (const std::optional<Waiting> waiting = std::exchange(g_waiting, std::nullopt);
-            waiting && waiting->asked.elapsed() <= LatestMs)
-            play(waiting->waveFile);
+        if (g_audio)
+            g_audio->connect();
+        if (g_asked)
+            handOverTimer().start();
     });
 }
 
-bool play(const QByteArray& waveFile) {
+void play(const QByteArray& waveFile) {
     stop();
-    if (!moduleReady<AudioApi>()) {
-        g_waiting = Waiting{waveFile, {}};
-        g_waiting->asked.start();
+    g_asked = Asked{waveFile, {}};
+    g_asked->since.start();
+    if (moduleReady<AudioApi>())
+        handOverTimer().start();
+    else
         preload();
-        return false;
-    }
-    const std::optional<Wave> wave = parseWave(waveFile);
-    const AudioApi* out = wave ? loadModule<AudioApi>() : nullptr;
-    return out && out->play(wave->sampleRate, wave->channels, wave->bitsPerSample, wave->samples.constData(),
-                            wave->samples.size());
 }
 
 } // namespace WaveOut

@@ -67,7 +67,7 @@ bool play(int sampleRate, int channels, int bitsPerSample, const char* samples, 
     return true;
 }
 
-const AudioApi api = {AudioApi::Version, play, stop};
+const AudioApi api = {AudioApi::Version, [] { QMediaDevices::defaultAudioOutput(); }, play, stop};
 
 } // namespace
 

@@ -3,6 +3,6 @@
 #include "sound/Module.h"
 
 MIRVEL_MODULE_ENTRY const AudioApi* mirvel_audio_api() {
-    static const AudioApi old = {0, nullptr, nullptr};
+    static const AudioApi old = {0, nullptr, nullptr, nullptr};
     return &old;
 }

@@ -200,7 +200,7 @@ private slots:
         QStringList said = QString::fromUtf8(probe.readAllStandardError()).split(u'\n').filter(u".so"_s);
         said.sort();
         QCOMPARE(said.size(), 2);
-        QCOMPARE(said[0], u"mirvel_probe: mirvel-audio.so is a module of version 0, this program takes version 1; "
+        QCOMPARE(said[0], u"mirvel_probe: mirvel-audio.so is a module of version 0, this program takes version 2; "
                           "the sound effects stay silent"_s);
         QCOMPARE(said[1].section(u" ("_s, 0, 0), u"mirvel_probe: mirvel-fluid.so cannot be used"_s);
         QVERIFY(said[1].endsWith(u"; the tunes stay silent"_s));
