@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,13 +78,7 @@ void PrefetchSavedPicture(const QString& commandLinePicture) {
         if (!file.isEmpty())
             prefetchPicture(file, readOwnPicture);
     } else if (picture >= 0 && picture < 100)
-        // Qt loads every image plugin installed when it first reads an image by its file's
-        // suffix, as the menu bar does for an icon of its own: 4 ms, spent here on the reading
-        // thread, while the main thread builds the window.
-        prefetchPicture(pictureResource(101 + picture), [](const QString& file, int pixels) {
-            QImageReader::supportedImageFormats();
-            return readPuzzlePicture(file, pixels);
-        });
+        prefetchPicture(pictureResource(101 + picture), readPuzzlePicture);
 }
 
 namespace {

@@ -1,10 +1,12 @@
 // Mirvel: a picture-sliding puzzle.
 
 #include "render/Pictures.h"
+#include "shell/AppStyle.h"
 #include "shell/Resources.h"
 #include "shell/frmMirvel.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 #include <csignal>
 
 int main(int argc, char** argv) {
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    QApplication::setStyle(new AppStyle(QStyleFactory::create(QApplication::style()->name())));
     initResources();
     QApplication::setApplicationName(QStringLiteral("Mirvel"));
     QApplication::setOrganizationName(QStringLiteral("Mirvel"));
