@@ -32,12 +32,12 @@ qint64 now() {
 // slow machine only waits longer. Without a sound server, at once.
 void hear(qint64 mark, int ms) {
     if (!Heard.isEmpty())
-        QVERIFY(QTest::qWaitFor([&] { return now() >= mark + 8 * ms; }, ms + 20000));
+        QVERIFY(QTest::qWaitFor([&] { return now() >= mark + 8LL * ms; }, ms + 20000));
 }
 // How many 10 ms windows of the `ms` after `mark` are louder than a whisper.
 int loud(qint64 mark, int ms) {
     QFile f(Heard);
-    const QByteArray pcm = f.open(QIODevice::ReadOnly) && f.seek(2 * mark) ? f.read(16 * ms) : QByteArray();
+    const QByteArray pcm = f.open(QIODevice::ReadOnly) && f.seek(2 * mark) ? f.read(16LL * ms) : QByteArray();
     int windows = 0;
     for (qsizetype w = 0; w + 160 <= pcm.size(); w += 160) {
         double sum = 0;
