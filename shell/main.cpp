@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     initResources();
     QApplication::setApplicationName(QStringLiteral("Mirvel"));
     QApplication::setOrganizationName(QStringLiteral("Mirvel"));
-    // A few sizes, read as PNGs: each window hands every size to the X server, and the
-    // 256-pixel icon alone took the start 1 ms more to decode and send.
+    // The sizes a window manager shows, read as the PNGs they are: every window hands each size
+    // to the X server, so a larger one would only cost the start its decoding and sending.
     QIcon icon;
     for (int side : {32, 64, 128})
         icon.addPixmap(loadPicture(QStringLiteral(":/icons/mirvel-%1.png").arg(side)));
