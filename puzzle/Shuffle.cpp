@@ -31,7 +31,7 @@ void frmMirvel::Shuffle() {
                 if (!stepEmptyCell(d, N, c, r))
                     continue; // pointed out of the board: draw again, uncounted
                 const rt::Integer n = rt::checked(r * N + c);
-                holds[EmptyCell] = holds[n];
+                holds.at(EmptyCell) = holds.at(n); // checked: a board in a bad state is an error, not a crash
                 EmptyCell = n;
                 ++i;
             }
