@@ -26,8 +26,9 @@ QString fileFor(const QString& resource) {
 // A reader of one of the program's own pictures, told its format (PNG or JPEG, from the first
 // bytes): left to guess, Qt loads every image plugin installed, which cost the start 4 ms.
 void readAsOwn(QImageReader& reader) {
-    QFile file(reader.fileName());
-    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(3) : QByteArray();
+    // Peeked on the reader's own file, which it then reads from the start: opened once.
+    QIODevice* file = reader.device();
+    const QByteArray head = file && (file->isOpen() || file->open(QIODevice::ReadOnly)) ? file->peek(3) : QByteArray();
     const QByteArray format = head.startsWith("\x89PN") ? "png" : head == "\xFF\xD8\xFF" ? "jpeg" : "";
     if (format.isEmpty())
         return;
