@@ -79,11 +79,8 @@ private slots:
         // Once it is there, a tune that cannot be heard fails at once.
         QCOMPARE(mciSendString(open), Heard.isEmpty() ? Mci::CannotPlay : Mci::Ok);
         QCOMPARE(mciSendString(u"open sequencer!"_s + dir.filePath(u"gone.mid alias other"_s)), Mci::FileNotFound);
-        if (!Heard.isEmpty()) {
-            QCOMPARE(mciSendString(u"play midi"_s), Mci::Ok);
-            QTRY_VERIFY(status(u"position"_s).toLong() > 0);
+        if (!Heard.isEmpty())
             QCOMPARE(mciSendString(u"close midi"_s), Mci::Ok);
-        }
         QCOMPARE(status(u"length"_s), u"error 263"_s); // closed, or never opened
         QCOMPARE(mciSendString(u"close midi"_s), Mci::NotOpen);
         QCOMPARE(mciSendString(u"jump midi"_s), Mci::UnrecognisedCommand);
