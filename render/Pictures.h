@@ -23,9 +23,9 @@ int largestBoardPixels();
 QImage readPuzzlePicture(const QString& resource, int pixels);
 
 // Reading a picture file on another thread, at the largest board's pixels: `read` is
-// readPuzzlePicture or readOwnPicture (render/OwnPicture.h). prefetchPicture starts it as soon
-// as the application object exists, for the start's picture while the window is built;
-// takePicture of the same file takes that result, or starts reading and waits for it.
+// readPuzzlePicture or readOwnPicture (render/OwnPicture.h). prefetchPicture starts it ahead, for
+// the start's picture (PrefetchSavedPicture); takePicture of the same file takes that result,
+// or starts reading and waits for it.
 using PictureReader = QImage (*)(const QString& file, int pixels);
 void prefetchPicture(const QString& file, PictureReader read);
 QImage takePicture(const QString& file, PictureReader read);

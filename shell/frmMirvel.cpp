@@ -11,6 +11,7 @@
 #include "shell/Accessibility.h"
 #include "shell/Allgemein.h"
 #include "shell/FileLocations.h"
+#include "shell/FirstPaint.h"
 #include "shell/Globals.h"
 #include "shell/PrivateProfile.h"
 #include "shell/WindowPlacement.h"
@@ -77,8 +78,11 @@ void PrefetchSavedPicture(const QString& commandLinePicture) {
         const QString file = GetIniText(QStringLiteral("Optionen"), QStringLiteral("PictureFile"));
         if (!file.isEmpty())
             prefetchPicture(file, readOwnPicture);
-    } else if (picture >= 0 && picture < 100)
-        prefetchPicture(pictureResource(101 + picture), readPuzzlePicture);
+    } else if (picture >= 0 && picture < 100) {
+        // A built-in picture is first needed after the about box. Decoded earlier, it took a
+        // core from the X server while the first window was built and shown (10 ms later).
+        afterFirstPaint([picture] { prefetchPicture(pictureResource(101 + picture), readPuzzlePicture); });
+    }
 }
 
 namespace {

@@ -189,12 +189,13 @@ private:
 
 // A picture resource of the program by number (":/bitmap/101"...); error 326 when missing.
 QPixmap LoadResPicture(int id);
-// The same, read on another thread since the start (PrefetchSavedPicture) and taken when first
-// needed; a resource that does not exist is error 326 at once.
+// The same, read on another thread (PrefetchSavedPicture) and taken when first needed; a
+// resource that does not exist is error 326 at once.
 std::function<QPixmap()> LoadResPictureLater(int id);
 // The picture file of the command line ("mirvel FILE", the arguments after the program's name),
 // absolute; an empty text when there is none.
 QString commandLinePicture(const QStringList& arguments);
-// Starts decoding the picture the board starts with on another thread, ahead of Form_Load: the
-// command line's, or the options'.
+// Starts decoding the picture the board starts with on another thread: the command line's or
+// the options' own picture at once (Form_Load waits for it), a built-in one once the first window
+// has been painted.
 void PrefetchSavedPicture(const QString& commandLinePicture = {});

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         icon.addPixmap(loadPicture(QStringLiteral(":/icons/mirvel-%1.png").arg(side)));
     QApplication::setWindowIcon(icon);
     const QString picture = commandLinePicture(QApplication::arguments().mid(1));
-    PrefetchSavedPicture(picture); // decoded on another core while the window is built
+    PrefetchSavedPicture(picture); // decoded on another core
 
     frmMirvel form;
     form.setStartPicture(picture);
