@@ -108,6 +108,38 @@ private slots:
         module::g_afterLoad = nullptr;
     }
 
+    // A sound whose module comes more than 50 ms after it was asked for no longer goes with
+    // its press: it is dropped. A module loads once a process, so this runs alone
+    // (tst_sound_late), and is skipped where another test loaded it first.
+    void aLateSoundIsDropped() {
+        if (module::loadState<AudioApi>() != module::Load::NotAsked)
+            QSKIP("the effects' module is loaded already: run this test alone");
+        QSemaphore loaded, ready;
+        module::g_afterLoad = [&](const char* file) {
+            if (file == std::string_view(AudioApi::File)) {
+                loaded.release();
+                ready.acquire();
+            }
+        };
+        hear(now(), 2500);
+        WaveOut::preload();
+        QVERIFY(loaded.tryAcquire(1, 60000));
+        const qint64 late = now();
+        PlayWAV(103);
+        QTest::qWait(200); // the module comes 200 ms after the sound was asked for
+        ready.release();
+        QTRY_VERIFY(moduleReady<AudioApi>());
+        hear(late, 900);
+        module::g_afterLoad = nullptr;
+        if (Heard.isEmpty())
+            return;
+        QCOMPARE(loud(late, 900), 0);
+        const qint64 chime = now(); // the output itself works
+        PlayWAV(103);
+        hear(chime, 500);
+        QVERIFY(loud(chime, 500) >= 10);
+    }
+
     void effectsOfAGame() {
         Scenario s("Size=3\nPlayMusic=0\n", u"name=Ohr"_s); // the champion's name
         frmMirvel& f = s.form();
