@@ -2,17 +2,105 @@
 
 #include "sound/FluidApi.h"
 #include "sound/Module.h"
+#include "sound/SoundFontSubset.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <alsa/asoundlib.h>
+#include <cstring>
 #include <fluidsynth.h>
 #include <malloc.h>
 
 namespace {
 
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+// The SoundFont as the synthesizer reads it: through a view with only the tunes' presets
+// (sound/SoundFontSubset.h). The synthesizer opens the file again for each instrument's samples.
+QByteArray g_viewedFont; // its file name, as given to the synthesizer
+std::optional<soundfont::View> g_view;
+
+struct ViewedFile {
+    QFile file;
+    qint64 at = 0;
+};
+
+void* openViewed(const char* name) {
+    if (!g_view || g_viewedFont != name)
+        return nullptr; // read as it is, by the synthesizer's own loader
+    auto* f = new ViewedFile;
+    f->file.setFileName(QFile::decodeName(name));
+    if (!f->file.open(QIODevice::ReadOnly)) {
+        delete f;
+        return nullptr;
+    }
+    return f;
+}
+
+int readViewed(void* buffer, fluid_long_long_t count, void* handle) {
+    auto* f = static_cast<ViewedFile*>(handle);
+    const soundfont::View& v = *g_view;
+    if (count < 0 || count > v.size() - f->at)
+        return FLUID_FAILED;
+    char* out = static_cast<char*>(buffer);
+    while (count > 0) {
+        qint64 n = 0;
+        if (f->at < v.head.size()) { // the head, with the file's new size
+            n = qMin<qint64>(count, v.head.size() - f->at);
+            std::memcpy(out, v.head.constData() + f->at, n);
+        } else if (f->at < v.fileUpTo) { // the file itself: its information and samples
+            n = qMin<qint64>(count, v.fileUpTo - f->at);
+            if (!f->file.seek(f->at) || f->file.read(out, n) != n)
+                return FLUID_FAILED;
+        } else { // the presets kept, and the instruments and samples' tables
+            n = count;
+            std::memcpy(out, v.tail.constData() + (f->at - v.fileUpTo), n);
+        }
+        out += n;
+        f->at += n;
+        count -= n;
+    }
+    return FLUID_OK;
+}
+
+int seekViewed(void* handle, fluid_long_long_t offset, int origin) {
+    auto* f = static_cast<ViewedFile*>(handle);
+    const qint64 to = origin == SEEK_SET ? offset : origin == SEEK_CUR ? f->at + offset : g_view->size() + offset;
+    if (to < 0 || to > g_view->size())
+        return FLUID_FAILED;
+    f->at = to;
+    return FLUID_OK;
+}
+
+fluid_long_long_t tellViewed(void* handle) {
+    return static_cast<ViewedFile*>(handle)->at;
+}
+
+int closeViewed(void* handle) {
+    delete static_cast<ViewedFile*>(handle);
+    return FLUID_OK;
+}
+
+// Reads `font` through a view that keeps only `keep` of its presets, when it can.
+void viewFont(fluid_synth_t* synth, fluid_settings_t* settings, const QString& font,
+              const std::set<soundfont::Preset>& keep) {
+    QFile file(font);
+    if (keep.empty() || !file.open(QIODevice::ReadOnly))
+        return;
+    g_view = soundfont::presetsOnly(file, keep);
+    if (!g_view)
+        return;
+    g_viewedFont = QFile::encodeName(font);
+    static fluid_sfloader_t* const loader = [&] {
+        fluid_sfloader_t* l = new_fluid_defsfloader(settings);
+        fluid_sfloader_set_callbacks(l, openViewed, readViewed, seekViewed, tellViewed, closeViewed);
+        fluid_synth_add_sfloader(synth, l); // tried first; a name it does not view goes on
+        return l;
+    }();
+    (void)loader;
+}
 
 // The synthesizer and its SoundFont: loading a font takes a tenth of a second or more, so it
 // happens once, on the thread that loads this module (or with the first tune).
@@ -21,7 +109,8 @@ struct Engine {
     fluid_synth_t* synth = nullptr;
     bool ready = false;
 
-    Engine() {
+    // With only the `keep` presets of its font (all of them when there are none).
+    explicit Engine(const std::set<soundfont::Preset>& keep) {
         // A missing sound server is no news for the terminal: the tune is simply not heard.
         for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
             fluid_set_log_function(level, nullptr, nullptr);
@@ -49,8 +138,10 @@ struct Engine {
               << QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")
               << QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2");
         for (const QString& font : fonts) {
-            if (!font.isEmpty() && QFileInfo(font).isReadable() &&
-                fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) != FLUID_FAILED) {
+            if (font.isEmpty() || !QFileInfo(font).isReadable())
+                continue;
+            viewFont(synth, settings, font, keep);
+            if (fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) != FLUID_FAILED) {
                 ready = true;
                 break;
             }
@@ -61,9 +152,22 @@ struct Engine {
     }
 };
 
-Engine& engine() {
-    static Engine e;
+// Made by the first call: with the presets `keep` when that is prepare's.
+Engine& engine(const std::set<soundfont::Preset>& keep = {}) {
+    static Engine e(keep);
     return e;
+}
+
+void prepare(const char* const* tunes, const long* sizes, int count) {
+    std::set<soundfont::Preset> keep;
+    for (int i = 0; i < count; ++i) {
+        const std::set<soundfont::Preset> played =
+            soundfont::presetsPlayed(QByteArray::fromRawData(tunes[i], sizes[i]));
+        if (played.empty()) // a tune not understood: the whole font
+            return void(engine());
+        keep.insert(played.begin(), played.end());
+    }
+    engine(keep);
 }
 
 // One tune: its player, its own audio output, and the copy of the file the player reads.
@@ -114,7 +218,7 @@ fluid_player_t* player(const void* tune) {
 
 const FluidApi api = {
     FluidApi::Version,
-    [] { engine(); },
+    prepare,
     open,
     [](void* tune) { delete static_cast<Tune*>(tune); },
     [](void* tune) { fluid_player_play(player(tune)); },

@@ -5,6 +5,7 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -21,9 +22,21 @@ std::set<FluidTune*>& waiting() {
 
 } // namespace
 
+void FluidTune::preload(const QList<QByteArray>& repertoire) {
+    preloadModule<FluidApi>(synthesizerReady, [repertoire](const FluidApi& fluid) {
+        std::vector<const char*> tunes;
+        std::vector<long> sizes;
+        for (const QByteArray& tune : repertoire) {
+            tunes.push_back(tune.constData());
+            sizes.push_back(long(tune.size()));
+        }
+        fluid.prepare(tunes.data(), sizes.data(), int(tunes.size()));
+    });
+}
+
 std::unique_ptr<FluidTune> FluidTune::open(const QByteArray& midiFile) {
     if (!moduleReady<FluidApi>()) {
-        preloadModule<FluidApi>(synthesizerReady);
+        preload();
         std::unique_ptr<FluidTune> tune(new FluidTune(nullptr));
         tune->m_waitingFile = midiFile;
         tune->m_waiting = true;

@@ -4,15 +4,20 @@
 // or there is no SoundFont, no audio output or no playable file: the tune is then simply not
 // heard.
 //
-// The module and its SoundFont load on another thread, started by the first open: a tune opened
+// The module and its SoundFont load on another thread, started by preload or the first open
+// (the whole font, then): a tune opened
 // meanwhile waits for them, playing or not as it was told, and is then opened for real. If it
 // cannot be, it ends there, as a tune played to its end (stopped, of length 0).
 
 #include <QByteArray>
+#include <QList>
 #include <memory>
 
 class FluidTune {
 public:
+    // Starts loading the module and its SoundFont, with only the instruments of `repertoire`
+    // (all the font's when it is empty), unless that has started.
+    static void preload(const QList<QByteArray>& repertoire = {});
     static std::unique_ptr<FluidTune> open(const QByteArray& midiFile);
     ~FluidTune();
     FluidTune(const FluidTune&) = delete;

@@ -34,9 +34,9 @@ template <class Api> const Api* loadModule() {
 }
 
 // Loading a module on another thread, ahead of its first use, so that no press waits for its
-// libraries. preloadModule starts it once: it loads the module and, when the table has one, runs
-// its prepare() there too, then runs `then` on the main thread. Until then moduleReady is false,
-// and loadModule would wait for that thread.
+// libraries. preloadModule starts it once: it loads the module and runs `prepare` with its table
+// there too (when there is one), then runs `then` on the main thread. Until then moduleReady is
+// false, and loadModule would wait for that thread.
 namespace module {
 enum class Load { NotAsked, Loading, Ready };
 template <class Api> std::atomic<Load>& loadState() {
@@ -47,15 +47,14 @@ template <class Api> std::atomic<Load>& loadState() {
 inline std::function<void(const char* file)> g_afterLoad;
 } // namespace module
 
-template <class Api> void preloadModule(std::function<void()> then) {
+template <class Api> void preloadModule(std::function<void()> then, std::function<void(const Api&)> prepare = {}) {
     auto notAsked = module::Load::NotAsked;
     if (!module::loadState<Api>().compare_exchange_strong(notAsked, module::Load::Loading))
         return;
-    QThreadPool::globalInstance()->start([then = std::move(then)] {
+    QThreadPool::globalInstance()->start([then = std::move(then), prepare = std::move(prepare)] {
         const Api* api = loadModule<Api>();
-        if constexpr (requires { api->prepare(); })
-            if (api)
-                api->prepare();
+        if (api && prepare)
+            prepare(*api);
         if (module::g_afterLoad)
             module::g_afterLoad(Api::File);
         module::loadState<Api>() = module::Load::Ready;

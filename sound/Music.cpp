@@ -8,6 +8,7 @@
 #include "shell/TempFolder.h"
 #include "shell/WholeFile.h"
 #include "shell/frmMirvel.h"
+#include "sound/FluidTune.h"
 #include "sound/MidiDevice.h"
 #include "sound/Sound.h"
 
@@ -57,14 +58,36 @@ long SaveResItemToDisk(rt::Integer ResId, const QString& ResType, const QString&
     return 0;
 }
 
+namespace {
+
+constexpr int FirstTune = 101, Tunes = 3;
+
+// The synthesizer loads on another thread, holding only the instruments these tunes play.
+void preloadTunes() {
+    static const bool asked = [] {
+        QList<QByteArray> repertoire;
+        for (int id = FirstTune; id < FirstTune + Tunes; ++id) {
+            QFile tune(QStringLiteral(":/midi/%1").arg(id));
+            if (tune.open(QIODevice::ReadOnly))
+                repertoire << tune.readAll();
+        }
+        FluidTune::preload(repertoire);
+        return true;
+    }();
+    (void)asked;
+}
+
+} // namespace
+
 void MakeMusic() {
     static rt::Integer LastTune = 0;
+    preloadTunes();
     Procedure p("Allgemein", "MakeMusic");
     rt::Integer Tune = 0;
     p.run({
         [&] {
             do
-                Tune = rt::add(100, RandomBetween(1, 3));
+                Tune = rt::add(FirstTune - 1, RandomBetween(1, Tunes));
             while (Tune == LastTune);
         },
         [&] { LastTune = Tune; },

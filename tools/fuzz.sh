@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${MIRVEL_FUZZ_SECONDS:-60}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_wave)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_profile fuzz_wave fuzz_soundfont)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRVEL_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ > /dev/null
@@ -21,6 +21,7 @@ export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_erro
 own_seeds() {
     case $1 in
     fuzz_wave) echo resources/sounds/102.wav resources/sounds/103.wav ;;
+    fuzz_soundfont) echo resources/tunes/*.mid ;;
     esac
 }
 run() { # target: fuzzes into a corpus of its own in build-fuzz, seeded from the tracked one
