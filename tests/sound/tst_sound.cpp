@@ -47,6 +47,19 @@ int loud(qint64 mark, int ms) {
     }
     return windows;
 }
+
+// Starts loading the effects' module and holds it, loaded but not ready: `loaded` is released
+// then, and the load goes on once `ready` is.
+void holdTheEffectsModule(QSemaphore& loaded, QSemaphore& ready) {
+    module::g_afterLoad = [&](const char* file) {
+        if (file == std::string_view(AudioApi::File)) {
+            loaded.release();
+            ready.acquire();
+        }
+    };
+    hear(now(), 2500);
+    WaveOut::preload();
+}
 } // namespace
 
 class TestSound : public QObject {
@@ -90,14 +103,7 @@ private slots:
     // without holding up the press, and is played once it is there.
     void aSoundWaitsForItsModule() {
         QSemaphore loaded, ready;
-        module::g_afterLoad = [&](const char* file) {
-            if (file == std::string_view(AudioApi::File)) {
-                loaded.release();
-                ready.acquire();
-            }
-        };
-        hear(now(), 2500);
-        WaveOut::preload();
+        holdTheEffectsModule(loaded, ready);
         QVERIFY(loaded.tryAcquire(1, 60000));
         const qint64 chime = now();
         PlayWAV(103); // returns, though the module is held
@@ -115,14 +121,7 @@ private slots:
         if (module::loadState<AudioApi>() != module::Load::NotAsked)
             QSKIP("the effects' module is loaded already: run this test alone");
         QSemaphore loaded, ready;
-        module::g_afterLoad = [&](const char* file) {
-            if (file == std::string_view(AudioApi::File)) {
-                loaded.release();
-                ready.acquire();
-            }
-        };
-        hear(now(), 2500);
-        WaveOut::preload();
+        holdTheEffectsModule(loaded, ready);
         QVERIFY(loaded.tryAcquire(1, 60000));
         const qint64 late = now();
         PlayWAV(103);
