@@ -64,8 +64,10 @@ void frmMirvel::Form_Load() {
         },
         [&] { IsSolved = rt::True; },
         [&] { client->paintBackground(imgHinterg->Picture()); },
-        // The about box reads the saved language; the first activation applies it.
-        [&] { frmInfo::showModal(this); },
+        // The about box reads the saved language; the first activation applies it. The main
+        // window is not shown yet: the box stands alone (in the task bar too), so that the
+        // main window's own X window is not made before the box can show (2 ms).
+        [&] { frmInfo::showModal(nullptr); },
     });
 }
 
