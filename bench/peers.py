@@ -30,7 +30,7 @@ from Xlib.ext import xtest
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BIN = os.path.join(REPO, "build", "bin")
 SHOTS = os.path.join(REPO, "build", "peers")
-RUNS = int(os.environ.get("PEERS_RUNS", 7))  # launches per program (and one warm-up)
+RUNS = int(os.environ.get("PEERS_RUNS", 15))  # launches per program (and one warm-up)
 PRESSES = int(os.environ.get("PEERS_PRESSES", 40))  # tile presses per program
 STARTS = int(os.environ.get("PEERS_STARTS", 10))  # Mirvel launches whose first Start is timed
 IDLE = float(os.environ.get("PEERS_IDLE", 10))  # seconds per idle window

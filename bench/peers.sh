@@ -2,7 +2,7 @@
 # Mirvel against its peers (gnome-taquin, sgt-fifteen) and a minimal Qt 6 window under Xvfb:
 # launch, memory, idle wake-ups and input latency (and Mirvel's tune CPU and click delay), as a
 # table, and the first Start of fresh launches. Fails only when a figure could not be measured at
-# all. PEERS_RUNS (7 launches), PEERS_PRESSES (40), PEERS_STARTS (10 launches), PEERS_IDLE (10 s)
+# all. PEERS_RUNS (15 launches), PEERS_PRESSES (40), PEERS_STARTS (10 launches), PEERS_IDLE (10 s)
 # change the counts; PEERS_ONLY=fifteen measures Mirvel and the floor against that peer only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
