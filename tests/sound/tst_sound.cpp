@@ -11,6 +11,7 @@
 #include "sound/WaveOut.h"
 #include "support/Scenario.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSemaphore>
 #include <QSet>
@@ -124,8 +125,10 @@ private slots:
         holdTheEffectsModule(loaded, ready);
         QVERIFY(loaded.tryAcquire(1, 60000));
         const qint64 late = now();
+        QElapsedTimer asked;
+        asked.start();
         PlayWAV(103);
-        QTest::qWait(200); // the module comes 200 ms after the sound was asked for
+        QTRY_VERIFY(asked.elapsed() >= 200); // the module comes 200 ms after the sound was asked for
         ready.release();
         QTRY_VERIFY(moduleReady<AudioApi>());
         hear(late, 900);
