@@ -14,7 +14,7 @@ QPixmap loadPicture(const QString& resource);
 QPixmap loadPuzzlePicture(const QString& resource);
 
 // A decoded puzzle picture as the board takes it: 400 pixels wide on screen, whatever it holds.
-QPixmap puzzlePixmap(const QImage& image);
+QPixmap puzzlePixmap(QImage image);
 
 // The device pixels of the largest board the primary screen allows: no puzzle picture needs more.
 int largestBoardPixels();

@@ -88,11 +88,11 @@ void frmMirvel::mnuBild_Click(int Index) {
 
 void frmMirvel::startPicture(rt::Integer& picture) {
     if (!m_startPicture.isEmpty()) {
-        const QImage image = takePicture(m_startPicture, readOwnPicture);
+        QImage image = takePicture(m_startPicture, readOwnPicture);
         if (!image.isNull()) {
             rememberOwnPicture(m_startPicture);
             picture = OwnPicture;
-            PicClip1.setPicture(puzzlePixmap(image));
+            PicClip1.setPicture(puzzlePixmap(std::move(image)));
             return;
         }
         m_pictureMessage = m_startPicture;
@@ -105,9 +105,9 @@ void frmMirvel::startPicture(rt::Integer& picture) {
     // A file that has gone (a stick not plugged in) leaves the options as they are, so that the
     // picture comes back with the file; until then the board shows the first picture.
     const QString path = GetIniText(QStringLiteral("Optionen"), QStringLiteral("PictureFile"));
-    const QImage image = path.isEmpty() ? QImage() : takePicture(path, readOwnPicture);
+    QImage image = path.isEmpty() ? QImage() : takePicture(path, readOwnPicture);
     if (!image.isNull()) {
-        PicClip1.setPicture(puzzlePixmap(image));
+        PicClip1.setPicture(puzzlePixmap(std::move(image)));
         return;
     }
     if (m_pictureMessage.isEmpty() && !path.isEmpty())
