@@ -85,17 +85,23 @@ std::optional<QByteArray> getText(const QString& section, const QString& key, co
 }
 
 bool writeString(const QString& section, const QString& key, const QString& value, const QString& path) {
+    const QByteArray s = section.toLocal8Bit(), k = key.toLocal8Bit(), v = value.toLocal8Bit();
+    // Every start writes back what it read: a file that already holds the value is left alone,
+    // and without taking the lock (a synced write of its own), which spares the start a wait for
+    // the disk. Files are only ever replaced whole, so what is read is one copy's whole file.
+    const auto holdsValue = [&](const wholeFile::Contents& now) {
+        return now.state == wholeFile::State::Read && withValue(now.bytes, s, k, v) == now.bytes;
+    };
+    if (holdsValue(wholeFile::read(path, MaxFileSize)))
+        return true;
     // Read, changed and written under the lock: another copy's change in between is kept.
     const wholeFile::Lock lock(path);
     const wholeFile::Contents old = wholeFile::read(path, MaxFileSize);
     if (old.state == wholeFile::State::Unreadable)
         return false; // never replace a file we could not read
-    const QByteArray file = withValue(old.bytes, section.toLocal8Bit(), key.toLocal8Bit(), value.toLocal8Bit());
-    // Every start writes back what it read: a file that would not change is left alone, which
-    // spares the start a wait for the disk.
-    if (old.state == wholeFile::State::Read && file == old.bytes)
+    if (holdsValue(old))
         return true;
-    return wholeFile::replace(path, file, wholeFile::Links::Follow) == wholeFile::Written::Ok;
+    return wholeFile::replace(path, withValue(old.bytes, s, k, v), wholeFile::Links::Follow) == wholeFile::Written::Ok;
 }
 
 } // namespace PrivateProfile
