@@ -112,15 +112,15 @@ std::set<Preset> presetsPlayed(const QByteArray& midiFile) {
     for (int c = 0; c < 16; ++c) {
         if (!channels[c].plays)
             continue;
+        // Program 0 and bank 0, where every channel starts, are always among them: they are
+        // also what a synthesizer falls back on, the standard kit for a kit the font lacks and
+        // bank 0 for a bank that lacks the program.
         for (int program : channels[c].programs) {
-            if (c == DrumChannel) { // a kit the font lacks falls back to the standard kit
+            if (c == DrumChannel)
                 presets.insert({DrumBank, program});
-                presets.insert({DrumBank, 0});
-                continue;
-            }
-            presets.insert({0, program}); // where a bank lacks the program
-            for (int bank : channels[c].banks)
-                presets.insert({bank, program});
+            else
+                for (int bank : channels[c].banks)
+                    presets.insert({bank, program});
         }
     }
     return presets;
