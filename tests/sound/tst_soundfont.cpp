@@ -3,6 +3,7 @@
 
 #include "shell/Resources.h"
 #include "sound/SoundFontSubset.h"
+#include "support/Scenario.h"
 #include "support/Table.h"
 
 #include <QBuffer>
@@ -37,11 +38,6 @@ std::optional<soundfont::View> viewOf(QByteArray file, const std::set<Preset>& k
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
     return soundfont::presetsOnly(buffer, keep);
-}
-
-QByteArray gmFont() {
-    QFile font(GmFont);
-    return font.open(QIODevice::ReadOnly) ? font.readAll() : QByteArray();
 }
 
 // A tune rendered whole by fluidsynth as Mirvel sets it up, at 22050 Hz, 16-bit stereo.
@@ -98,7 +94,7 @@ private slots:
     }
 
     void aFontNotUnderstoodIsReadAsItIs() {
-        const QByteArray file = gmFont();
+        const QByteArray file = readFile(GmFont);
         if (file.isEmpty())
             QSKIP("no General MIDI SoundFont (timgm6mb-soundfont)");
         const std::set<Preset> piano{Preset{0, 0}};
@@ -116,24 +112,21 @@ private slots:
     // Each tune, rendered whole through the view that keeps only its presets, is the same to
     // the sample as through the whole font.
     void theTunesSoundTheSame() {
-        const QByteArray file = gmFont();
+        const QByteArray file = readFile(GmFont);
         if (file.isEmpty())
             QSKIP("no General MIDI SoundFont (timgm6mb-soundfont)");
         QTemporaryDir dir;
-        QFile subset(dir.filePath(u"subset.sf2"_s));
+        const QString subset = dir.filePath(u"subset.sf2"_s);
         for (int id = 101; id <= 103; ++id) {
-            QFile tuneFile(u":/midi/%1"_s.arg(id));
-            QVERIFY(tuneFile.open(QIODevice::ReadOnly));
-            const QByteArray tune = tuneFile.readAll();
+            const QByteArray tune = readFile(u":/midi/%1"_s.arg(id));
+            QVERIFY(!tune.isEmpty());
             const std::optional<soundfont::View> view = viewOf(file, soundfont::presetsPlayed(tune));
             QVERIFY(view && view->size() < file.size() - 5000); // most presets left out
-            QVERIFY(subset.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            subset.write(view->head + file.mid(12, view->fileUpTo - 12) + view->tail);
-            subset.close();
+            writeFile(subset, view->head + file.mid(12, view->fileUpTo - 12) + view->tail);
             const QByteArray expected = render(GmFont, tune);
             QVERIFY2(expected.size() > qsizetype(22050) * 4 * 60, "the whole tune, over a minute");
             QVERIFY2(expected.count('\0') < expected.size() * 0.9, "the whole font sounds");
-            QVERIFY2(render(subset.fileName(), tune) == expected, qPrintable(u"tune %1"_s.arg(id)));
+            QVERIFY2(render(subset, tune) == expected, qPrintable(u"tune %1"_s.arg(id)));
         }
     }
 };
